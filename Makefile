@@ -1,0 +1,30 @@
+# Two commands for a new machine:
+#   make run   - installs what is missing, builds, and starts the game
+#   make test  - installs what is missing, builds, and runs every test
+BUILD_DIR := build
+ASAN_DIR  := build-asan
+CMAKE_GEN := -G Ninja
+
+.PHONY: all setup build run test bench clean
+
+all: build
+
+setup:
+	@./scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build $(BUILD_DIR)
+
+# The game reads ./data and keeps ./.vantorstate in its working directory: the build directory.
+run: build
+	@cd $(BUILD_DIR) && ./zandrel
+
+test: setup
+	@./scripts/test.sh $(BUILD_DIR) $(ASAN_DIR)
+
+bench: build
+	@$(BUILD_DIR)/bench/zandrel_bench
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)
