@@ -1,0 +1,27 @@
+// Files, paths and the saved state. The host object's file operations forward here.
+#pragma once
+
+#include <cstdio>
+
+#include "host/string.h"
+
+// "vantor://data/x" -> "./data/x" (also internal/ and external/); any other "vantor:" path
+// -> "" (unopenable); every other path unchanged.
+String zu_files_MapVirtualPath(const String& path);
+// Opens a mapped path (UTF-8 file name); null when it cannot be opened.
+std::FILE* zu_files_OpenFile(const String& path, const String& mode);
+// Whole file as text, decoded by its byte-order mark; "" when it cannot be opened.
+String zu_files_LoadString(const String& path);
+// Whole file as bytes from the system allocator (caller frees with std::free); null when
+// it cannot be opened, `length` then untouched. Raises the collector's outside-data count.
+unsigned char* zu_files_LoadData(const String& path, int* length);
+
+// The state file "./.vantorstate" (in the working directory).
+extern const char* const ZU_STATE_FILE_PATH;
+String zu_files_LoadState();
+// 0 on success, -1 when the file cannot be opened for writing, -2 on a short write. The old
+// content stays whole until the new content is safely on disk.
+int zu_files_SaveState(const String& state);
+
+// "a.png" -> "vantor://data/a.png"; scheme paths and "./", "/" paths unchanged.
+String zu_data_FixDataPath(const String& path);
