@@ -116,6 +116,10 @@ TEST_F(Collector, WriteBarrierKeepsAnObjectStoredIntoAScannedOne) {
 }
 
 TEST_F(Collector, IncrementalStepMarksUpToTheTarget) {
+  // Scan the roots queued by the last cycle, so that only the probes wait in the queue.
+  gc_new_bytes = 8388000;
+  gc_collect_step(nullptr);
+  ASSERT_EQ(gc_list_counts().queued, 0);
   std::vector<Probe*> queued;
   for (int i = 0; i < 10; ++i) {
     queued.push_back(gc_new<Probe>());
