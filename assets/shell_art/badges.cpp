@@ -1,0 +1,34 @@
+// BadgesA: badge icons, frame = badge id. Only badge 0, the test badge, exists: a
+// rosette with a tick. The other cells stay clear.
+#include "kit/paint.h"
+#include "kit/sheet.h"
+
+namespace shell_art {
+namespace {
+
+void drawTestBadge(cairo_t* cr) {
+  // Two ribbon tails behind the rosette.
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{22, 34}, {30, 38}, {24, 58}, {19, 52}, {13, 55}}); },
+              colour::blue);
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{42, 34}, {34, 38}, {40, 58}, {45, 52}, {51, 55}}); },
+              colour::blue);
+  paintStyled(cr, [](cairo_t* c) { starPath(c, 32, 27, 16, 22, 18.5); }, colour::yellow, Style{.bevel = 3});
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 32, 27, 13); }, colour::orange, Style{.bevel = 2});
+  strokeStyled(cr, [](cairo_t* c) {
+    cairo_move_to(c, 25, 27);
+    cairo_line_to(c, 30, 32);
+    cairo_line_to(c, 39, 21);
+  }, colour::white, 3.5);
+}
+
+void drawBadgeFrame(const FrameContext& context) {
+  if (context.frame == 0) drawTestBadge(context.cr);
+}
+
+}  // namespace
+}  // namespace shell_art
+
+int main(int argc, char** argv) {
+  using namespace shell_art;
+  return runSheetGenerator(argc, argv, {SheetDefinition{"BadgesA", 64, 64, 64, 8, drawBadgeFrame}});
+}

@@ -1,0 +1,293 @@
+// Icons of games N to Z.
+#include <cmath>
+#include <numbers>
+
+#include "game_icons.h"
+#include "kit/lettering.h"
+#include "kit/paint.h"
+
+namespace shell_art {
+
+namespace {
+
+constexpr double kDegrees = std::numbers::pi / 180;
+
+// One face of an isometric cube, corners relative to the cube's top corner.
+void cube(cairo_t* cr, double x, double y, double size, Rgb top) {
+  const double half = size / 2;
+  const double quarter = size / 4;
+  paintStyled(cr, [=](cairo_t* c) { polygonPath(c, {{x, y}, {x + half, y + quarter}, {x, y + half}, {x - half, y + quarter}}); },
+              top, Style{.bevel = 0.8, .outline = 1});
+  paintStyled(cr, [=](cairo_t* c) {
+    polygonPath(c, {{x - half, y + quarter}, {x, y + half}, {x, y + half + half * 0.9}, {x - half, y + quarter + half * 0.9}});
+  }, colour::blue, Style{.bevel = 0.6, .outline = 1});
+  paintStyled(cr, [=](cairo_t* c) {
+    polygonPath(c, {{x + half, y + quarter}, {x, y + half}, {x, y + half + half * 0.9}, {x + half, y + quarter + half * 0.9}});
+  }, colour::violet, Style{.bevel = 0.6, .outline = 1});
+}
+
+}  // namespace
+
+void drawDie(cairo_t* cr, double x, double y, double size, double degrees, int pips, bool red) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, degrees * kDegrees);
+  const double half = size / 2;
+  paintStyled(cr, [=](cairo_t* c) { roundedRectPath(c, -half, -half, size, size, size * 0.2); },
+              red ? colour::red : colour::white, Style{.bevel = 1.2});
+  const double step = size * 0.27;
+  const double r = size * 0.09;
+  const int layouts[7][9] = {{}, {0, 0, 0, 0, 1}, {1, 0, 0, 0, 0, 0, 0, 0, 1}, {1, 0, 0, 0, 1, 0, 0, 0, 1},
+                             {1, 0, 1, 0, 0, 0, 1, 0, 1}, {1, 0, 1, 0, 1, 0, 1, 0, 1}, {1, 0, 1, 1, 0, 1, 1, 0, 1}};
+  fillFlat(cr, [=, &layouts](cairo_t* c) {
+    for (int i = 0; i < 9; ++i)
+      if (layouts[pips][i]) circlePath(c, (i % 3 - 1) * step, (i / 3 - 1) * step, r);
+  }, red ? colour::white : colour::ink);
+  cairo_restore(cr);
+}
+
+// N: numbered tiles to shoot away.
+void drawNumbersIcon(cairo_t* cr) {
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 2, 3, 15, 17, 3); }, colour::orange, Style{.bevel = 1.2});
+  const Rgb white[] = {colour::white};
+  paintLettering(cr, "7", 3.5, 4.5, white, LetteringStyle{.unit = 2, .bevel = 0, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 15, 12, 15, 17, 3); }, colour::sky, Style{.bevel = 1.2});
+  paintLettering(cr, "3", 16.5, 13.5, white, LetteringStyle{.unit = 2, .bevel = 0, .outline = 1});
+}
+
+// O: an octopus.
+void drawOctopusIcon(cairo_t* cr) {
+  for (int i = 0; i < 4; ++i) {
+    const double x = 8 + i * 5.3;
+    strokeStyled(cr, [x, i](cairo_t* c) {
+      cairo_move_to(c, x, 17);
+      cairo_curve_to(c, x + (i % 2 ? 3 : -3), 22, x + (i % 2 ? -3 : 3), 24, x + (i % 2 ? 1 : -1), 28);
+    }, colour::pink, 2.6, 1);
+  }
+  paintStyled(cr, [](cairo_t* c) {
+    cairo_new_sub_path(c);
+    cairo_arc(c, 16, 13, 10, std::numbers::pi, 2 * std::numbers::pi);
+    cairo_curve_to(c, 26, 17, 24, 20, 16, 20);
+    cairo_curve_to(c, 8, 20, 6, 17, 6, 13);
+    cairo_close_path(c);
+  }, colour::pink, Style{.bevel = 2});
+  drawEye(cr, 12.5, 13, 2.4);
+  drawEye(cr, 19.5, 13, 2.4);
+  fillFlat(cr, [](cairo_t* c) {
+    circlePath(c, 10, 7, 1);
+    circlePath(c, 20, 6, 1.3);
+  }, lighter(colour::pink, 0.6));
+}
+
+// P: a penguin walking right.
+void drawPenguinIcon(cairo_t* cr) {
+  paintStyled(cr, [](cairo_t* c) {
+    ellipsePath(c, 13, 28, 4, 1.8);
+    ellipsePath(c, 20, 28, 4, 1.8);
+  }, colour::orange, Style{.bevel = 0.5, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 16, 17, 9, 11); }, colour::darkGrey, Style{.bevel = 2});
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 18, 19, 6, 8); }, colour::white, Style{.bevel = 1, .outline = 0});
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{23, 10}, {29, 12}, {23, 14}}); }, colour::orange, Style{.bevel = 0.5, .outline = 1});
+  drawEye(cr, 20, 10, 1.8);
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 9, 19, 2.5, 5.5); }, darker(colour::darkGrey, 0.3), Style{.bevel = 0.6, .outline = 1});
+}
+
+// Q: a pyramid of cubes, the top one lit.
+void drawQubicIcon(cairo_t* cr) {
+  cube(cr, 16, 2, 13, colour::yellow);
+  cube(cr, 9.5, 13, 13, colour::sky);
+  cube(cr, 22.5, 13, 13, colour::yellow);
+}
+
+// R: the die that sets the steps, and a gummy to collect.
+void drawRollerIcon(cairo_t* cr) {
+  drawDie(cr, 13, 15, 17, -12, 5, false);
+  paintStyled(cr, [](cairo_t* c) {
+    circlePath(c, 25, 22, 3.2);
+    circlePath(c, 25, 27, 3.5);
+    circlePath(c, 22.5, 19.5, 1.5);
+    circlePath(c, 27.5, 19.5, 1.5);
+  }, colour::lime, Style{.bevel = 0.8, .outline = 1});
+}
+
+// S: a fizzy soda with a straw.
+void drawSodaIcon(cairo_t* cr) {
+  strokeStyled(cr, [](cairo_t* c) {
+    cairo_move_to(c, 17, 14);
+    cairo_line_to(c, 23, 3);
+    cairo_line_to(c, 27, 3);
+  }, colour::red, 2, 1);
+  const PathFn glass = [](cairo_t* c) { polygonPath(c, {{7, 8}, {25, 8}, {22.5, 29}, {9.5, 29}}); };
+  paintStyled(cr, glass, colour::lightGrey, Style{.bevel = 0.8});
+  cairo_save(cr);
+  glass(cr);
+  cairo_clip(cr);
+  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, 0, 13, 32, 20); }, colour::orange);
+  fillFlat(cr, [](cairo_t* c) { roundedRectPath(c, 5, 10, 22, 4.5, 2); }, colour::white);
+  fillFlat(cr, [](cairo_t* c) {
+    circlePath(c, 13, 19, 1.2);
+    circlePath(c, 18, 23, 1);
+    circlePath(c, 14, 26, 0.8);
+    circlePath(c, 19, 17, 0.8);
+  }, lighter(colour::yellow, 0.5));
+  cairo_restore(cr);
+  strokeFlat(cr, glass, colour::ink, 1.5);
+}
+
+// T: the tower top with a log, a blob climbing up the wall.
+void drawTowerIcon(cairo_t* cr) {
+  paintStyled(cr, [](cairo_t* c) {
+    cairo_new_sub_path(c);
+    cairo_move_to(c, 3, 29);
+    cairo_line_to(c, 3, 14);
+    for (double x = 3; x < 29; x += 6.5) {
+      cairo_line_to(c, x, 10);
+      cairo_line_to(c, x + 3.5, 10);
+      cairo_line_to(c, x + 3.5, 14);
+      cairo_line_to(c, x + 6.5, 14);
+    }
+    cairo_line_to(c, 29, 14);
+    cairo_line_to(c, 29, 29);
+    cairo_close_path(c);
+  }, colour::midGrey, Style{.bevel = 1.5});
+  strokeFlat(cr, [](cairo_t* c) {
+    cairo_move_to(c, 3, 20.5);
+    cairo_line_to(c, 29, 20.5);
+    cairo_move_to(c, 12.5, 14);
+    cairo_line_to(c, 12.5, 20.5);
+    cairo_move_to(c, 20.5, 20.5);
+    cairo_line_to(c, 20.5, 29);
+  }, colour::darkGrey, 1);
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 6, 3.5, 20, 5, 2.5); }, colour::brown, Style{.bevel = 1, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 24.5, 6, 1.5, 2.5); }, lighter(colour::brown, 0.4), Style{.bevel = 0, .outline = 0.8});
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 10, 25, 4); }, colour::green, Style{.bevel = 1, .outline = 1});
+  drawEye(cr, 9, 24, 1.3);
+  drawEye(cr, 12, 24, 1.3);
+}
+
+// U: an umbrella catching the rain.
+void drawUmbrellaIcon(cairo_t* cr) {
+  for (auto [x, y] : {std::pair{7.0, 4.0}, {16.0, 2.0}, {25.0, 5.0}})
+    paintStyled(cr, [x, y](cairo_t* c) {
+      cairo_new_sub_path(c);
+      cairo_move_to(c, x, y);
+      cairo_curve_to(c, x + 2.5, y + 3.5, x + 2, y + 5.5, x, y + 5.5);
+      cairo_curve_to(c, x - 2, y + 5.5, x - 2.5, y + 3.5, x, y);
+      cairo_close_path(c);
+    }, colour::sky, Style{.bevel = 0.5, .outline = 1});
+  strokeStyled(cr, [](cairo_t* c) {
+    cairo_move_to(c, 16, 15);
+    cairo_line_to(c, 16, 26);
+    cairo_arc_negative(c, 18.5, 26, 2.5, std::numbers::pi, 0);
+  }, colour::brown, 1.8, 1);
+  paintStyled(cr, [](cairo_t* c) {
+    cairo_new_sub_path(c);
+    cairo_arc(c, 16, 17, 12.5, std::numbers::pi, 2 * std::numbers::pi);
+    for (int i = 4; i >= 0; --i) {
+      const double x = 28.5 - (4 - i) * 5;
+      cairo_curve_to(c, x - 1, 15, x - 4, 15, x - 5, 17);
+    }
+    cairo_close_path(c);
+  }, colour::red, Style{.bevel = 1.5});
+  fillFlat(cr, [](cairo_t* c) {
+    cairo_new_sub_path(c);
+    cairo_move_to(c, 16, 4.5);
+    cairo_curve_to(c, 12, 8, 12, 12, 13.5, 16.5);
+    cairo_line_to(c, 18.5, 16.5);
+    cairo_curve_to(c, 20, 12, 20, 8, 16, 4.5);
+    cairo_close_path(c);
+  }, colour::white);
+}
+
+// V: a speeding wheel about to jump a bush.
+void drawVelocityIcon(cairo_t* cr) {
+  paintStyled(cr, [](cairo_t* c) {
+    circlePath(c, 24.5, 25, 4);
+    circlePath(c, 27.5, 26.5, 2.5);
+    circlePath(c, 21.5, 26.5, 2.5);
+  }, colour::green, Style{.bevel = 0.8, .outline = 1});
+  strokeFlat(cr, [](cairo_t* c) {
+    cairo_move_to(c, 2, 10);
+    cairo_line_to(c, 6, 10);
+    cairo_move_to(c, 1.5, 15);
+    cairo_line_to(c, 5, 15);
+    cairo_move_to(c, 2, 20);
+    cairo_line_to(c, 6, 20);
+  }, colour::white, 1.5);
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 16, 15, 10); }, colour::darkGrey, Style{.bevel = 1.5});
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 16, 15, 6); }, colour::lightGrey, Style{.bevel = 1, .outline = 1});
+  strokeFlat(cr, [](cairo_t* c) {
+    for (int i = 0; i < 3; ++i) {
+      const double a = (i * 60 + 15) * kDegrees;
+      cairo_move_to(c, 16 - 5 * std::cos(a), 15 - 5 * std::sin(a));
+      cairo_line_to(c, 16 + 5 * std::cos(a), 15 + 5 * std::sin(a));
+    }
+  }, colour::midGrey, 1.2);
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 16, 15, 2); }, colour::yellow, Style{.bevel = 0.5, .outline = 0.8});
+}
+
+// W: the thrusting ship dodging an asteroid.
+void drawWavesIcon(cairo_t* cr) {
+  paintStyled(cr, [](cairo_t* c) {
+    cairo_new_sub_path(c);
+    cairo_move_to(c, 20, 3);
+    cairo_line_to(c, 27, 5);
+    cairo_line_to(c, 30, 11);
+    cairo_line_to(c, 27, 16);
+    cairo_line_to(c, 20, 16);
+    cairo_line_to(c, 16, 10);
+    cairo_close_path(c);
+  }, colour::brown, Style{.bevel = 1.5});
+  fillFlat(cr, [](cairo_t* c) {
+    circlePath(c, 21.5, 8, 1.6);
+    circlePath(c, 25.5, 12, 1.2);
+  }, darker(colour::brown, 0.4));
+  cairo_save(cr);
+  cairo_translate(cr, 11, 21);
+  cairo_rotate(cr, 40 * kDegrees);
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{-2.5, 6}, {0, 11}, {2.5, 6}}); }, colour::yellow, Style{.bevel = 0.4, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{0, -8}, {6, 7}, {0, 4.5}, {-6, 7}}); }, colour::white, Style{.bevel = 1});
+  cairo_restore(cr);
+}
+
+// X: shots from the ship in the circle bursting an explosion.
+void drawXplodeIcon(cairo_t* cr) {
+  strokeStyled(cr, [](cairo_t* c) { circlePath(c, 14, 18, 10.5); }, colour::teal, 1.8, 1);
+  paintStyled(cr, [](cairo_t* c) { starPath(c, 24, 8, 8, 6, 3, 10); }, colour::orange, Style{.bevel = 1, .outline = 1});
+  fillFlat(cr, [](cairo_t* c) { circlePath(c, 24, 8, 2); }, colour::yellow);
+  fillFlat(cr, [](cairo_t* c) {
+    circlePath(c, 18, 14, 1);
+    circlePath(c, 20.5, 11.5, 1);
+  }, colour::white);
+  cairo_save(cr);
+  cairo_translate(cr, 14, 18);
+  cairo_rotate(cr, 45 * kDegrees);
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{0, -5.5}, {4, 4.5}, {0, 2.5}, {-4, 4.5}}); }, colour::sky,
+              Style{.bevel = 0.6, .outline = 1});
+  cairo_restore(cr);
+}
+
+// Y: a pair of falling dice.
+void drawYahtzeeIcon(cairo_t* cr) {
+  drawDie(cr, 11, 12, 14, -10, 3, true);
+  drawDie(cr, 21, 20, 14, 12, 6, false);
+}
+
+// Z: Vumbo on a block with a gem above.
+void drawZoneIcon(cairo_t* cr) {
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 3, 23, 26, 6, 1.5); }, colour::brown, Style{.bevel = 1});
+  strokeFlat(cr, [](cairo_t* c) {
+    cairo_move_to(c, 12, 23);
+    cairo_line_to(c, 12, 29);
+    cairo_move_to(c, 21, 23);
+    cairo_line_to(c, 21, 29);
+  }, darker(colour::brown, 0.35), 1);
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{24, 2.5}, {28.5, 6.5}, {24, 12}, {19.5, 6.5}}); }, colour::sky,
+              Style{.bevel = 0.8, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 12, 16, 7, 6.5); }, colour::lime, Style{.bevel = 1.5});
+  drawEye(cr, 13, 14.5, 1.8);
+  drawEye(cr, 17, 14.5, 1.8);
+  strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 14.5, 17.5, 2, 20 * kDegrees, 160 * kDegrees); }, colour::ink, 0.9);
+}
+
+}  // namespace shell_art
