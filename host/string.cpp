@@ -208,6 +208,11 @@ String String::ToLower() const {
 std::string String::ToUtf8() const {
   std::string out;
   out.reserve(Length());
+  AppendUtf8(out);
+  return out;
+}
+
+void String::AppendUtf8(std::string& out) const {
   for (char16_t c : View()) {
     if (c < 0x80) {
       out += static_cast<char>(c);
@@ -220,7 +225,6 @@ std::string String::ToUtf8() const {
       out += static_cast<char>(0x80 | (c & 0x3F));
     }
   }
-  return out;
 }
 
 std::string String::ToNarrow() const {

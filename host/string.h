@@ -61,6 +61,8 @@ class String {
 
   // Each code unit as one to three UTF-8 bytes (surrogate halves one by one).
   std::string ToUtf8() const;
+  // The same encoding appended to `out`, for callers that reuse a buffer.
+  void AppendUtf8(std::string& out) const;
   // Each code unit narrowed to its low byte.
   std::string ToNarrow() const;
 

@@ -1,0 +1,66 @@
+// The one state file that keeps the player's progress.
+//
+// A save never touches the old file until the new content is safely on disk: it is
+// written to a temporary file beside it, synced, and renamed over it, so a crash, a kill
+// or a full disk in the middle of a save leaves either the old state or the new one.
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "host/files.h"
+
+const char* const ZU_STATE_FILE_PATH = "./.vantorstate";
+
+namespace {
+
+constexpr const char* kTemporaryStatePath = "./.vantorstate.tmp";
+
+enum SaveResult { kSaved = 0, kCannotOpen = -1, kShortWrite = -2 };
+
+// Filesystems that cannot sync a file say so with these; that is no reason to keep the
+// old state.
+bool SyncFile(std::FILE* stream) {
+  if (::fsync(::fileno(stream)) == 0) return true;
+  return errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+}
+
+// Makes the rename itself durable. Best effort: some systems cannot open directories.
+void SyncWorkingDirectory() {
+  int directory = ::open(".", O_RDONLY | O_DIRECTORY);
+  if (directory < 0) return;
+  ::fsync(directory);
+  ::close(directory);
+}
+
+// Writes every byte and pushes it to the disk; false if any of that fails.
+bool WriteDurably(std::FILE* stream, const std::string& bytes) {
+  bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+  bool flushed = std::fflush(stream) == 0;
+  bool synced = written && flushed && SyncFile(stream);
+  bool closed = std::fclose(stream) == 0;
+  return written && flushed && synced && closed;
+}
+
+}  // namespace
+
+String zu_files_LoadState() { return zu_files_LoadString(String(ZU_STATE_FILE_PATH)); }
+
+int zu_files_SaveState(const String& state) {
+  std::FILE* stream = zu_files_OpenFile(String(kTemporaryStatePath), String("wb"));
+  if (!stream) return kCannotOpen;
+
+  if (!WriteDurably(stream, state.ToUtf8())) {
+    std::remove(kTemporaryStatePath);
+    return kShortWrite;
+  }
+  if (std::rename(kTemporaryStatePath, ZU_STATE_FILE_PATH) != 0) {
+    // The state file's place is taken by something we cannot replace (a directory, say).
+    std::remove(kTemporaryStatePath);
+    return kCannotOpen;
+  }
+  SyncWorkingDirectory();
+  return kSaved;
+}
