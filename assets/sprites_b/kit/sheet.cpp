@@ -1,0 +1,77 @@
+#include "sheet.h"
+
+#include <cstdio>
+#include <set>
+
+namespace sprites_b {
+
+void append(Catalog& whole, const Catalog& part) {
+  whole.insert(whole.end(), part.begin(), part.end());
+}
+
+std::string checkCatalog(int sheet, const Catalog& pictures) {
+  std::set<int> seen;
+  for (const SpritePicture& picture : pictures) {
+    const int frame = picture.sprite - sheet * kFramesPerSheet;
+    if (frame < 0 || frame >= kFramesPerSheet) {
+      return "sprite " + std::to_string(picture.sprite) + " is not on sheet " +
+             std::to_string(sheet);
+    }
+    if (!seen.insert(picture.sprite).second) {
+      return "sprite " + std::to_string(picture.sprite) + " is painted twice";
+    }
+  }
+  return {};
+}
+
+cairo_surface_t* renderSheet(int sheet, const Catalog& pictures, int tier) {
+  const int side = kCellSize * kColumns * tier;
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, side, side);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_GOOD);
+  for (const SpritePicture& picture : pictures) {
+    const int frame = picture.sprite - sheet * kFramesPerSheet;
+    const int column = frame % kColumns;
+    const int row = frame / kColumns;
+    cairo_save(cr);
+    cairo_scale(cr, tier, tier);
+    cairo_translate(cr, column * kCellSize, row * kCellSize);
+    // Nothing may bleed into a neighbour: the program samples cells edge to edge.
+    cairo_rectangle(cr, 0, 0, kCellSize, kCellSize);
+    cairo_clip(cr);
+    cairo_translate(cr, kCellSize / 2.0, kCellSize / 2.0);
+    cairo_new_path(cr);
+    picture.draw(cr);
+    cairo_restore(cr);
+  }
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  return surface;
+}
+
+int runSheetGenerator(int argc, char** argv, int sheet, const Catalog& pictures) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <data folder>\n", argc > 0 ? argv[0] : "sheet");
+    return 2;
+  }
+  const std::string problem = checkCatalog(sheet, pictures);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    return 1;
+  }
+  const std::string base = std::string(argv[1]) + "/sprt_" + std::to_string(sheet);
+  for (int tier : kTiers) {
+    const std::string suffix = tier == 1 ? "" : tier == 2 ? "-hd" : "-hd2";
+    const std::string path = base + suffix + ".png";
+    cairo_surface_t* surface = renderSheet(sheet, pictures, tier);
+    const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) {
+      std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), cairo_status_to_string(status));
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace sprites_b
