@@ -40,6 +40,13 @@ void destroy_dead() {
   if (gc_free_bytes > 0) Array<int> payment(gc_free_bytes / 4 + 1);
 }
 
+// Scans everything queued, as incremental steps would just before a full cycle is due.
+void scan_queued() {
+  gc_new_bytes = 8388608 - gc_ext_new_bytes.load();
+  gc_collect_step(nullptr);
+  gc_new_bytes = 0;
+}
+
 class Collector : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -93,10 +100,7 @@ TEST_F(Collector, DroppingTheLastReferenceFreesTheObject) {
 
 TEST_F(Collector, WriteBarrierKeepsAnObjectStoredIntoAScannedOne) {
   gc_assign(test_global, gc_new<Probe>());
-  // Scan everything queued so far, as incremental steps would.
-  gc_new_bytes = 8388000;
-  gc_collect_step(nullptr);
-  gc_new_bytes = 0;
+  scan_queued();
   ASSERT_EQ(gc_list_counts().queued, 0);
 
   Probe* unguarded = gc_new<Probe>();
@@ -106,9 +110,7 @@ TEST_F(Collector, WriteBarrierKeepsAnObjectStoredIntoAScannedOne) {
 
   test_global->next = nullptr;
   full_cycle();
-  gc_new_bytes = 8388000;
-  gc_collect_step(nullptr);
-  gc_new_bytes = 0;
+  scan_queued();
   Probe* guarded = gc_new<Probe>();
   gc_assign(test_global->next, guarded);
   full_cycle();
@@ -117,8 +119,7 @@ TEST_F(Collector, WriteBarrierKeepsAnObjectStoredIntoAScannedOne) {
 
 TEST_F(Collector, IncrementalStepMarksUpToTheTarget) {
   // Scan the roots queued by the last cycle, so that only the probes wait in the queue.
-  gc_new_bytes = 8388000;
-  gc_collect_step(nullptr);
+  scan_queued();
   ASSERT_EQ(gc_list_counts().queued, 0);
   std::vector<Probe*> queued;
   for (int i = 0; i < 10; ++i) {

@@ -1,0 +1,155 @@
+#include "host/glfw_game.h"
+
+#include <GLFW/glfw3.h>
+
+#include "host/files.h"
+#include "host/joystick.h"
+#include "host/main_loop.h"
+#include "host/numeric.h"
+#include "host/url_opener.h"
+
+int glfwGraphicsSeq = 0;
+
+ZuGlfwGame* ZuGlfwGame::_glfwGame = nullptr;
+
+ZuGlfwGame::ZuGlfwGame() { _glfwGame = this; }
+
+ZuGlfwGame::~ZuGlfwGame() {
+  if (_glfwGame == this) _glfwGame = nullptr;
+}
+
+void ZuGlfwGame::SetUpdateRate(int hertz) {
+  ZuGame::SetUpdateRate(hertz);
+  if (hertz != 0) _updatePeriod = 1.0 / hertz;
+  _nextUpdate = 0.0;
+}
+
+int ZuGlfwGame::Millisecs() { return zu_f2i(_windowSystem.Time() * 1000.0); }
+
+bool ZuGlfwGame::PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz,
+                              Array<bool> buttons) {
+  return zu_PollJoystick(port, {joyx, joyy, joyz, buttons});
+}
+
+void ZuGlfwGame::OpenUrl(const String& url) { zu_OpenUrl(url); }
+
+void ZuGlfwGame::SetMouseVisible(bool visible) {
+  // Remembered so that a re-created window keeps the choice.
+  _mouseVisible = visible;
+  if (GLFWwindow* window = _windowSystem.Window()) {
+    glfwSetInputMode(window, GLFW_CURSOR, visible ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_HIDDEN);
+  }
+}
+
+int ZuGlfwGame::GetDeviceWidth() {
+  int width, height;
+  _windowSystem.WindowSize(&width, &height);
+  return width;
+}
+
+int ZuGlfwGame::GetDeviceHeight() {
+  int width, height;
+  _windowSystem.WindowSize(&width, &height);
+  return height;
+}
+
+void ZuGlfwGame::SetDeviceWindow(int width, int height, int flags) {
+  SetGlfwWindow(width, height, 8, 8, 8, 0, 0, 0, (flags & 1) != 0);
+}
+
+Array<ZuDisplayMode*> ZuGlfwGame::GetDisplayModes() {
+  GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+  if (!monitor) return Array<ZuDisplayMode*>();
+  int count = 0;
+  const GLFWvidmode* modes = glfwGetVideoModes(monitor, &count);
+  return zu_DisplayModesFrom(modes, count);
+}
+
+ZuDisplayMode* ZuGlfwGame::GetDesktopMode() {
+  GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+  const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
+  return mode ? gc_new<ZuDisplayMode>(mode->width, mode->height) : nullptr;
+}
+
+void ZuGlfwGame::SetSwapInterval(int interval) {
+  _swapInterval = interval;
+  if (interval >= 0 && _windowSystem.Window()) glfwSwapInterval(interval);
+}
+
+String ZuGlfwGame::PathToFilePath(const String& path) { return zu_files_MapVirtualPath(path); }
+
+void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int blue, int alpha,
+                               int depth, int stencil, bool fullscreen) {
+  ReleaseHeldKeys();
+
+  GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+  const GLFWvidmode* desktop = monitor ? glfwGetVideoMode(monitor) : nullptr;
+  const int desktopWidth = desktop ? desktop->width : 0;
+  const int desktopHeight = desktop ? desktop->height : 0;
+
+  if (GLFWwindow* old = _windowSystem.Window()) {
+    _windowSystem.SetWindow(nullptr);
+    glfwDestroyWindow(old);
+  }
+
+  glfwWindowHint(GLFW_REFRESH_RATE, 60);
+  glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
+  glfwWindowHint(GLFW_RED_BITS, red);
+  glfwWindowHint(GLFW_GREEN_BITS, green);
+  glfwWindowHint(GLFW_BLUE_BITS, blue);
+  glfwWindowHint(GLFW_ALPHA_BITS, alpha);
+  glfwWindowHint(GLFW_DEPTH_BITS, depth);
+  glfwWindowHint(GLFW_STENCIL_BITS, stencil);
+  // The renderer draws with the fixed-function pipeline and client vertex arrays.
+  glfwWindowHint(GLFW_CLIENT_API, GLFW_OPENGL_API);
+  glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 1);
+  glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+  glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_ANY_PROFILE);
+
+  GLFWwindow* window = nullptr;
+  if (fullscreen && monitor) {
+    glfwWindowHint(GLFW_VISIBLE, GLFW_TRUE);
+    window = glfwCreateWindow(width, height, "", monitor, nullptr);
+  } else {
+    // Shown only once centred, so it never appears elsewhere first.
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    window = glfwCreateWindow(width, height, "Zandrel", nullptr, nullptr);
+    if (window) {
+      glfwSetWindowPos(window, (desktopWidth - width) / 2, (desktopHeight - height) / 2);
+      glfwShowWindow(window);
+    }
+  }
+  ++glfwGraphicsSeq;
+  // A window that failed to open is not reported: the loop finds no open window and ends.
+  _windowSystem.SetWindow(window);
+  if (!window) return;
+
+  glfwMakeContextCurrent(window);
+  if (_swapInterval >= 0) glfwSwapInterval(_swapInterval);
+  if (!_mouseVisible) glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+  // Key repeats arrive as presses, and events are only processed inside UpdateEvents:
+  // both are how GLFW 3 always works.
+  InstallCallbacks();
+}
+
+ZuGlfwVideoMode* ZuGlfwGame::GetGlfwDesktopMode() {
+  GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+  const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
+  return mode ? gc_new<ZuGlfwVideoMode>(*mode) : nullptr;
+}
+
+Array<ZuGlfwVideoMode*> ZuGlfwGame::GetGlfwVideoModes() {
+  GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+  if (!monitor) return Array<ZuGlfwVideoMode*>();
+  int count = 0;
+  const GLFWvidmode* modes = glfwGetVideoModes(monitor, &count);
+  return zu_VideoModesFrom(modes, count);
+}
+
+void ZuGlfwGame::Run() {
+  SetGlfwWindow(640, 480, 8, 8, 8, 0, 0, 0, false);
+  StartGame();
+  ZuMainLoop(*this, _windowSystem).Run();
+}
+
+void ZuGlfwGame::UpdateEvents() { ZuMainLoop(*this, _windowSystem).UpdateEvents(); }

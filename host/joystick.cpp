@@ -1,0 +1,100 @@
+#include "host/joystick.h"
+
+#include <algorithm>
+
+#include <GLFW/glfw3.h>
+
+namespace {
+
+constexpr int kMaxAxes = 6;
+constexpr int kMaxButtons = 32;
+constexpr int kMaxPorts = 4;
+
+// The framework's arrays are fixed in size; a shorter one simply receives less.
+template <class T>
+void Store(const Array<T>& array, int index, T value) {
+  if (index < array.Length()) array[index] = value;
+}
+
+void StoreSticks(const float (&a)[kMaxAxes], const ZuJoystickArrays& out) {
+  Store(out.joyx, 0, a[0]);
+  Store(out.joyy, 0, a[1]);
+  Store(out.joyz, 0, a[2]);
+  Store(out.joyx, 1, a[3]);
+  Store(out.joyy, 1, a[4]);
+  Store(out.joyz, 1, a[5]);
+}
+
+// A trigger rests at -1 and is fully pulled at 1.
+float TriggerPull(float axis) { return (axis + 1.0f) * 0.5f; }
+
+}  // namespace
+
+void zu_StoreRawJoystick(const float* axes, int axisCount, const unsigned char* buttons,
+                         int buttonCount, const ZuJoystickArrays& out) {
+  float a[kMaxAxes] = {};
+  const int nAxes = axes ? std::clamp(axisCount, 0, kMaxAxes) : 0;
+  std::copy_n(axes, nAxes, a);
+  StoreSticks(a, out);
+
+  bool b[kMaxButtons] = {};
+  const int n = buttons ? std::clamp(buttonCount, 0, kMaxButtons) : 0;
+  for (int i = 0; i < n; ++i) b[i] = buttons[i] == GLFW_PRESS;
+  if (n > 12) {
+    // Pads with many buttons keep their direction pad in the last four.
+    for (int i = 0; i < 8; ++i) Store(out.buttons, i, b[i]);
+    for (int i = 0; i < 4; ++i) Store(out.buttons, 8 + i, b[n - 4 + i]);
+    for (int i = 12; i < n; ++i) Store(out.buttons, i, b[i - 4]);
+  } else {
+    for (int i = 0; i < n; ++i) Store(out.buttons, i, b[i]);
+  }
+
+  if (n == 14 && nAxes == 5) {
+    Store(out.joyx, 1, a[4]);
+    Store(out.joyy, 1, -a[3]);
+  } else if (n == 18 && nAxes == 4) {
+    Store(out.joyy, 1, -a[2]);
+  }
+}
+
+void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out) {
+  const float* axis = state.axes;
+  const float a[kMaxAxes] = {axis[GLFW_GAMEPAD_AXIS_LEFT_X],
+                             -axis[GLFW_GAMEPAD_AXIS_LEFT_Y],
+                             TriggerPull(axis[GLFW_GAMEPAD_AXIS_LEFT_TRIGGER]),
+                             axis[GLFW_GAMEPAD_AXIS_RIGHT_X],
+                             -axis[GLFW_GAMEPAD_AXIS_RIGHT_Y],
+                             TriggerPull(axis[GLFW_GAMEPAD_AXIS_RIGHT_TRIGGER])};
+  StoreSticks(a, out);
+
+  static constexpr int kSourceOfSlot[ZU_PAD_BUTTON_COUNT] = {
+      GLFW_GAMEPAD_BUTTON_A,           GLFW_GAMEPAD_BUTTON_B,
+      GLFW_GAMEPAD_BUTTON_X,           GLFW_GAMEPAD_BUTTON_Y,
+      GLFW_GAMEPAD_BUTTON_LEFT_BUMPER, GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER,
+      GLFW_GAMEPAD_BUTTON_BACK,        GLFW_GAMEPAD_BUTTON_START,
+      GLFW_GAMEPAD_BUTTON_DPAD_LEFT,   GLFW_GAMEPAD_BUTTON_DPAD_UP,
+      GLFW_GAMEPAD_BUTTON_DPAD_RIGHT,  GLFW_GAMEPAD_BUTTON_DPAD_DOWN,
+      GLFW_GAMEPAD_BUTTON_LEFT_THUMB,  GLFW_GAMEPAD_BUTTON_RIGHT_THUMB,
+      GLFW_GAMEPAD_BUTTON_GUIDE};
+  for (int slot = 0; slot < ZU_PAD_BUTTON_COUNT; ++slot) {
+    Store(out.buttons, slot, state.buttons[kSourceOfSlot[slot]] == GLFW_PRESS);
+  }
+}
+
+bool zu_PollJoystick(int port, const ZuJoystickArrays& out) {
+  if (port < 0 || port >= kMaxPorts) return false;
+  const int jid = GLFW_JOYSTICK_1 + port;
+  if (!glfwJoystickPresent(jid)) return false;
+
+  GLFWgamepadstate state;
+  if (glfwJoystickIsGamepad(jid) && glfwGetGamepadState(jid, &state)) {
+    zu_StoreGamepad(state, out);
+    return true;
+  }
+  int axisCount = 0;
+  int buttonCount = 0;
+  const float* axes = glfwGetJoystickAxes(jid, &axisCount);
+  const unsigned char* buttons = glfwGetJoystickButtons(jid, &buttonCount);
+  zu_StoreRawJoystick(axes, axisCount, buttons, buttonCount, out);
+  return true;
+}
