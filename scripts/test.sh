@@ -20,7 +20,7 @@ run_suite() {
   fi
   echo "== $name: tests"
   local log="$dir/ctest.log"
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     ctest --test-dir "$dir" --output-on-failure --timeout 300 -j2 2>&1 | tee "$log"
   local rc=${PIPESTATUS[0]}
   local line
