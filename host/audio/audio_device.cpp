@@ -1,0 +1,97 @@
+// The engine's device: opening and closing it, whole-engine suspend and resume, and
+// the bookkeeping that lets buffers and samples go only once nothing plays them.
+#include "host/audio/audio.h"
+#include "host/audio/discarded_buffers.h"
+#include "host/report.h"
+
+ZuAudio* ZuAudio::audio = nullptr;
+
+ALint zu_audio_SourceState(ALuint source) {
+  ALint state = AL_STOPPED;
+  if (source != 0) alGetSourcei(source, AL_SOURCE_STATE, &state);
+  return state;
+}
+
+bool zu_audio_IsSounding(ALint sourceState) {
+  return sourceState == AL_PLAYING || sourceState == AL_PAUSED;
+}
+
+ZuAudio::ZuAudio() {
+  audio = this;
+  alcDevice = alcOpenDevice(nullptr);
+  if (!alcDevice) {
+    zuPrint(String("OpenAl error: alcOpenDevice failed"));
+  } else {
+    alcContext = alcCreateContext(alcDevice, nullptr);
+    if (!alcContext) {
+      zuPrint(String("OpenAl error: alcCreateContext failed"));
+    } else if (!alcMakeContextCurrent(alcContext)) {
+      zuPrint(String("OpenAl error: alcMakeContextCurrent failed"));
+    }
+  }
+  // Buffer names of any earlier device mean nothing to this one.
+  zu_audio_BeginBufferGeneration();
+  // Positions give a direction only; nothing fades with distance.
+  alDistanceModel(AL_NONE);
+  AcquireSource(kMusicChannel);
+}
+
+ZuAudio::~ZuAudio() { Close(); }
+
+void ZuAudio::Close() {
+  if (alcContext) {
+    alcMakeContextCurrent(alcContext);
+    for (ZuChannel& channel : channels) {
+      if (channel.source != 0) alDeleteSources(1, &channel.source);
+      channel = ZuChannel{};
+    }
+    // With the sources gone no buffer is in use any more.
+    zu_audio_DeleteDiscardedBuffers();
+    alcMakeContextCurrent(nullptr);
+    alcDestroyContext(alcContext);
+    alcContext = nullptr;
+  }
+  if (alcDevice) {
+    alcCloseDevice(alcDevice);
+    alcDevice = nullptr;
+    zu_audio_BeginBufferGeneration();
+  }
+  for (ZuChannel& channel : channels) channel = ZuChannel{};
+  if (audio == this) audio = nullptr;
+}
+
+void ZuAudio::Suspend() {
+  for (ZuChannel& channel : channels) {
+    if (channel.state == ZU_CHANNEL_PLAYING && zu_audio_SourceState(channel.source) == AL_PLAYING) {
+      alSourcePause(channel.source);
+    }
+  }
+}
+
+void ZuAudio::Resume() {
+  for (ZuChannel& channel : channels) {
+    if (channel.state == ZU_CHANNEL_PLAYING && zu_audio_SourceState(channel.source) == AL_PAUSED) {
+      alSourcePlay(channel.source);
+    }
+  }
+}
+
+void ZuAudio::mark() {
+  for (ZuChannel& channel : channels) {
+    if (channel.state != ZU_CHANNEL_STOPPED && zu_audio_IsSounding(zu_audio_SourceState(channel.source))) {
+      gc_mark_q(channel.sample);
+    }
+  }
+}
+
+void ZuAudio::FlushDiscarded() {
+  if (zu_audio_DiscardedBufferCount() == 0) return;
+  // Any source that is done with its sound lets go of it, whatever its channel last
+  // reported, so that no finished channel keeps a dead sample's buffer alive.
+  for (ZuChannel& channel : channels) {
+    if (channel.source != 0 && !zu_audio_IsSounding(zu_audio_SourceState(channel.source))) {
+      alSourcei(channel.source, AL_BUFFER, 0);
+    }
+  }
+  zu_audio_DeleteDiscardedBuffers();
+}
