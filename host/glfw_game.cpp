@@ -2,7 +2,9 @@
 
 #include <GLFW/glfw3.h>
 
+#include "host/audio/audio_data.h"
 #include "host/files.h"
+#include "host/graphics/image_data.h"
 #include "host/joystick.h"
 #include "host/main_loop.h"
 #include "host/numeric.h"
@@ -77,6 +79,15 @@ void ZuGlfwGame::SetSwapInterval(int interval) {
 }
 
 String ZuGlfwGame::PathToFilePath(const String& path) { return zu_files_MapVirtualPath(path); }
+
+unsigned char* ZuGlfwGame::LoadImageData(const String& path, int* width, int* height, int* depth) {
+  return zu_graphics_LoadImageData(path, width, height, depth);
+}
+
+unsigned char* ZuGlfwGame::LoadAudioData(const String& path, int* length, int* channels,
+                                         int* format, int* hertz) {
+  return zu_audio_LoadAudioData(path, length, channels, format, hertz);
+}
 
 void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int blue, int alpha,
                                int depth, int stencil, bool fullscreen) {

@@ -29,6 +29,10 @@ class ZuGlfwGame : public ZuGame {
   void SetSwapInterval(int interval) override;
   // "vantor://data/", "vantor://internal/", "vantor://external/" to "./data/" etc.
   String PathToFilePath(const String& path) override;
+  // Decoded image pixels (stb_image) and sound samples (WAV or Ogg) of a file.
+  unsigned char* LoadImageData(const String& path, int* width, int* height, int* depth) override;
+  unsigned char* LoadAudioData(const String& path, int* length, int* channels, int* format,
+                               int* hertz) override;
 
   // (Re)creates the window: held keys are released first, then the old window closes and
   // a new one opens, fullscreen on the primary monitor or windowed and centred.
