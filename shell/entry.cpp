@@ -1,0 +1,19 @@
+#include "shell/entry.h"
+
+#include "framework/framework_init.h"
+#include "shell/my_app.h"
+#include "shell/quor.h"
+
+void zuInit() {
+  zu_framework_Init();
+  zu_Quor_Init();
+}
+
+int zuMain() {
+  gc_new<c_MyApp>()->m_new();
+  return 0;
+}
+
+ZuApplicationEntry zu_Quor_ApplicationEntry() {
+  return {zuInit, [] { zuMain(); }};
+}

@@ -1,0 +1,54 @@
+#include "shell/quor.h"
+
+#include "framework/random.h"
+
+float zu_Quor_rawscrw = 640;
+float zu_Quor_rawscrh = 480;
+float zu_Quor_jscrw = 640;
+float zu_Quor_jscrh = 480;
+float zu_Quor_overscan = 0;
+int zu_Quor_DebugMode = 0;
+int zu_Quor_iCadeControls = 0;
+int zu_Quor_HasMusicStream = 0;
+int zu_Quor_OnScreenControls = 0;
+int zu_Quor_AccelerometerControls = 0;
+int zu_Quor_isConsole = 0;
+Array<String> zu_Quor_CreditText;
+
+namespace {
+
+const gc_roots quor_roots([] { gc_mark_q(zu_Quor_CreditText); });
+
+// The credits box never shows the last entry (it cycles modulo one less than the count),
+// so the list ends with an empty closing line.
+Array<String> MakeCreditText() {
+  return Array<String>{
+      String("Zandrel"),
+      String("Twenty-six games, A to Z"),
+      String("Made by Quillwork Arcade"),
+      String("Design and code: Quillwork Arcade"),
+      String("Art and sound: Quillwork Arcade"),
+      String("Font: Quillet, drawn in-house"),
+      String("Thank you for playing!"),
+      String(""),
+      String(""),
+  };
+}
+
+}  // namespace
+
+void zu_Quor_Init() {
+  zu_Quor_rawscrw = 640;
+  zu_Quor_rawscrh = 480;
+  zu_Quor_jscrw = 640;
+  zu_Quor_jscrh = 480;
+  zu_Quor_overscan = 0;
+  zu_Quor_DebugMode = 0;
+  zu_Quor_iCadeControls = 0;
+  zu_Quor_HasMusicStream = 0;
+  zu_Quor_OnScreenControls = 0;
+  zu_Quor_AccelerometerControls = 0;
+  zu_Quor_isConsole = 0;
+  gc_assign(zu_Quor_CreditText, MakeCreditText());
+  zu_random_Seed = 1234;
+}
