@@ -20,16 +20,18 @@ namespace {
 const gc_roots quor_roots([] { gc_mark_q(zu_Quor_CreditText); });
 
 // The credits box never shows the last entry (it cycles modulo one less than the count),
-// so the list ends with an empty closing line.
+// so the list ends with an empty closing line. Lines stay short enough to fit the test
+// card's dark band.
 Array<String> MakeCreditText() {
   return Array<String>{
       String("Zandrel"),
-      String("Twenty-six games, A to Z"),
-      String("Made by Quillwork Arcade"),
-      String("Design and code: Quillwork Arcade"),
-      String("Art and sound: Quillwork Arcade"),
-      String("Font: Quillet, drawn in-house"),
-      String("Thank you for playing!"),
+      String("26 games, A to Z"),
+      String("by Quillwork Arcade"),
+      String("Code: Quillwork"),
+      String("Art: Quillwork"),
+      String("Sound: Quillwork"),
+      String("Font: Quillet"),
+      String("Thanks for playing!"),
       String(""),
       String(""),
   };
