@@ -83,10 +83,19 @@ void drawRibbon(cairo_t* cr) {
   paintLetteringCentred(cr, "ARCADE", 128, 222, yellow, LetteringStyle{.unit = 3, .bevel = 0.8});
 }
 
+// The whole badge is drawn a little smaller and high in its cell: the menu hangs it from
+// the top of the screen at a fixed small scale, where its lower edge must clear the score
+// list's header.
 void drawStudioLogo(const FrameContext& context) {
-  drawBadge(context.cr);
-  drawQuill(context.cr);
-  drawRibbon(context.cr);
+  cairo_t* cr = context.cr;
+  cairo_save(cr);
+  cairo_translate(cr, 128, 6);
+  cairo_scale(cr, 0.78, 0.78);
+  cairo_translate(cr, -128, -6);
+  drawBadge(cr);
+  drawQuill(cr);
+  drawRibbon(cr);
+  cairo_restore(cr);
 }
 
 }  // namespace
