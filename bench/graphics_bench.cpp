@@ -1,0 +1,173 @@
+// One full frame of sprites through the graphics module and the renderer: the most the
+// shell's draw list holds (2,499 commands), each replayed as the shell does (alpha, colour,
+// blend, then an image, upright or turned and scaled). The measured span is our code
+// building and submitting the frame, GL calls included; waiting for the driver to
+// rasterize it (glFinish) happens outside the span. The counters give the GL draw calls of
+// the frame. Needs an X display (run under xvfb-run).
+#include <GL/gl.h>
+#include <GLFW/glfw3.h>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "framework/app.h"
+#include "framework/graphics.h"
+#include "host/glfw_game.h"
+
+namespace {
+
+constexpr int kSprites = 2499;
+constexpr int kSheets = 6;           // the game's six sprite sheets
+constexpr int kCell = 32;            // sheet cells of 32 x 32 pixels, 8 x 8 to a sheet
+constexpr int kFramesPerSheet = 64;
+
+struct Sprite {
+  int sheet, frame;
+  float x, y, rotation, scale, alpha, red;
+};
+
+// The window, the renderer and the sheets, made once for every benchmark.
+struct Stage {
+  GLFWwindow* window = nullptr;
+  ZuGraphics* graphics = nullptr;
+  std::vector<c_Image*> sheets;
+
+  bool Open() {
+    if (window) return true;
+    if (!glfwInit()) return false;
+    glfwWindowHint(GLFW_ALPHA_BITS, 0);
+    glfwWindowHint(GLFW_DEPTH_BITS, 0);
+    glfwWindowHint(GLFW_STENCIL_BITS, 0);
+    window = glfwCreateWindow(640, 480, "Zandrel frame benchmark", nullptr, nullptr);
+    if (!window) return false;
+    glfwMakeContextCurrent(window);
+    ++glfwGraphicsSeq;
+    zu_graphics_Init();
+    graphics = gc_new<ZuGraphics>();
+    zu_graphics_SetGraphicsDevice(graphics);
+    zu_app__devWidth = 640;  // as the delegate caches it from the window
+    zu_app__devHeight = 480;
+    for (int s = 0; s < kSheets; ++s) sheets.push_back(MakeSheet(s));
+    return true;
+  }
+
+  // A sheet of 64 cells, each a soft disc in its own colour.
+  c_Image* MakeSheet(int index) {
+    const int side = kCell * 8;
+    ZuSurface* surface = graphics->CreateSurface(side, side);
+    Array<int> pixels(side * side);
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        const int dx = x % kCell - kCell / 2, dy = y % kCell - kCell / 2;
+        const int alpha = dx * dx + dy * dy < kCell * kCell / 4 ? 255 : 0;
+        pixels[y * side + x] = alpha << 24 | (x * 7 + index * 40) % 256 << 16 | (y * 5) % 256 << 8 | 128;
+      }
+    }
+    graphics->WritePixels2(surface, pixels, 0, 0, side, side, 0, side);
+    return gc_new<c_Image>()->m_new()->p_Init2(surface, 0, 0, kCell, kCell, kFramesPerSheet,
+                                               c_Image::CentreHandle, nullptr, 0, 0, side, side);
+  }
+};
+
+Stage stage;
+
+// Sprites in runs of `run` from the same sheet, the sheet changing between runs. Upright
+// sprites at their own size are what tiles and text are; turned ones are the costly case.
+std::vector<Sprite> MakeSprites(int run, bool turned) {
+  std::vector<Sprite> sprites;
+  uint32_t seed = 1234;
+  auto next = [&seed](int range) {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<int>((seed >> 8) % static_cast<uint32_t>(range));
+  };
+  for (int i = 0; i < kSprites; ++i) {
+    sprites.push_back({run > 0 ? (i / run) % kSheets : 0, next(kFramesPerSheet),
+                       static_cast<float>(next(640)), static_cast<float>(next(480)),
+                       turned ? static_cast<float>(next(360)) : 0.0f,
+                       turned ? 0.5f + next(100) / 100.0f : 1.0f,
+                       0.5f + next(50) / 100.0f, static_cast<float>(155 + next(100))});
+  }
+  return sprites;
+}
+
+void SubmitFrame(const std::vector<Sprite>& sprites) {
+  ZuGraphics* g = stage.graphics;
+  g->BeginRender();
+  zu_graphics_BeginRender();
+  g->Cls(0, 0, 0);
+  for (const Sprite& s : sprites) {
+    zu_graphics_SetAlpha(s.alpha);
+    zu_graphics_SetColor(s.red, 255, 255);
+    zu_graphics_SetBlend(0);
+    zu_graphics_DrawImage2(stage.sheets[s.sheet], s.x, s.y, s.rotation, s.scale, s.scale, s.frame);
+  }
+  zu_graphics_EndRender();
+  g->EndRender();
+}
+
+// range(0): sprites drawn from one sheet before the next sheet; 0 = all from one sheet.
+// range(1): 1 when every sprite is turned and scaled.
+void BM_FullSpriteFrame(benchmark::State& state) {
+  if (!stage.Open()) {
+    state.SkipWithError("no X display or GL context");
+    return;
+  }
+  const int run = static_cast<int>(state.range(0));
+  const std::vector<Sprite> sprites = MakeSprites(run, state.range(1) != 0);
+  for (auto _ : state) {
+    SubmitFrame(sprites);
+    state.PauseTiming();
+    glFinish();
+    state.ResumeTiming();
+  }
+  state.counters["draw_calls"] = stage.graphics->DrawCallsThisFrame();
+  state.counters["sheet_changes"] = run > 0 ? (kSprites - 1) / run : 0;
+  state.counters["sprites"] = kSprites;
+}
+BENCHMARK(BM_FullSpriteFrame)
+    ->ArgsProduct({{0, 500, 100, 10}, {0, 1}})
+    ->ArgNames({"run", "turned"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The driver's own floor for comparison: the same number of upright quads submitted with
+// bare GL calls in the renderer's format (client arrays, 256 indexed quads a call), without
+// any of our code. What the full frame costs beyond this is ours.
+void BM_BareGlQuads(benchmark::State& state) {
+  if (!stage.Open()) {
+    state.SkipWithError("no X display or GL context");
+    return;
+  }
+  std::vector<ZuVertex> vertices;
+  for (const Sprite& s : MakeSprites(0, false)) {
+    const float u = (s.frame % 8) / 8.0f, v = (s.frame / 8) / 8.0f, side = 1 / 8.0f;
+    vertices.push_back({s.x, s.y, u, v, 0xffffffffu});
+    vertices.push_back({s.x + kCell, s.y, u + side, v, 0xffffffffu});
+    vertices.push_back({s.x + kCell, s.y + kCell, u + side, v + side, 0xffffffffu});
+    vertices.push_back({s.x, s.y + kCell, u, v + side, 0xffffffffu});
+  }
+  ZuGraphics* g = stage.graphics;
+  for (auto _ : state) {
+    g->BeginRender();
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    stage.sheets[0]->m_Surface->Bind();
+    for (size_t first = 0; first < vertices.size(); first += ZuGraphics::kBatchVertices) {
+      const size_t count = std::min<size_t>(ZuGraphics::kBatchVertices, vertices.size() - first);
+      glVertexPointer(2, GL_FLOAT, sizeof(ZuVertex), &vertices[first].x);
+      glTexCoordPointer(2, GL_FLOAT, sizeof(ZuVertex), &vertices[first].u);
+      glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(ZuVertex), &vertices[first].color);
+      glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count / 4 * 6), GL_UNSIGNED_SHORT, g->quadIndexBuffer);
+    }
+    glDisable(GL_TEXTURE_2D);
+    state.PauseTiming();
+    glFinish();
+    state.ResumeTiming();
+  }
+  state.counters["sprites"] = kSprites;
+}
+BENCHMARK(BM_BareGlQuads)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,104 @@
+// The module's frame bracket, render state and drawing calls.
+#include "framework/app.h"
+#include "framework/graphics.h"
+#include "host/numeric.h"
+
+void zu_graphics_BeginRender() {
+  gc_assign(zu_graphics_renderDevice, zu_graphics_device);
+  c_GraphicsContext* c = zu_graphics_context;
+  c->m_MatrixSp = 0;
+  c->m_Ix = 1.0f, c->m_Iy = 0.0f, c->m_Jx = 0.0f, c->m_Jy = 1.0f, c->m_Tx = 0.0f, c->m_Ty = 0.0f;
+  c->m_Transformed = 0;
+  c->m_MatrixPending = 1;
+  zu_graphics_SetColor(255.0f, 255.0f, 255.0f);
+  zu_graphics_SetAlpha(1.0f);
+  zu_graphics_SetBlend(0);
+  zu_graphics_SetScissor(0.0f, 0.0f, static_cast<float>(zu_app_DeviceWidth()),
+                         static_cast<float>(zu_app_DeviceHeight()));
+}
+
+void zu_graphics_EndRender() {
+  gc_assign(zu_graphics_renderDevice, static_cast<ZuGraphics*>(nullptr));
+}
+
+void zu_graphics_SetColor(float r, float g, float b) {
+  c_GraphicsContext* c = zu_graphics_context;
+  c->m_ColorR = r;
+  c->m_ColorG = g;
+  c->m_ColorB = b;
+  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetColor(r, g, b);
+}
+
+void zu_graphics_SetAlpha(float alpha) {
+  zu_graphics_context->m_AlphaValue = alpha;
+  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetAlpha(alpha);
+}
+
+void zu_graphics_SetBlend(int mode) {
+  zu_graphics_context->m_BlendMode = mode;
+  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetBlend(mode);
+}
+
+void zu_graphics_SetScissor(float x, float y, float w, float h) {
+  c_GraphicsContext* c = zu_graphics_context;
+  c->m_ScissorX = x;
+  c->m_ScissorY = y;
+  c->m_ScissorW = w;
+  c->m_ScissorH = h;
+  if (zu_graphics_renderDevice) {
+    zu_graphics_renderDevice->SetScissor(zu_f2i(x), zu_f2i(y), zu_f2i(w), zu_f2i(h));
+  }
+}
+
+void zu_graphics_DrawRect(float x, float y, float w, float h) {
+  if (!zu_graphics_renderDevice) return;
+  zu_graphics_context->p_Validate();
+  zu_graphics_renderDevice->DrawRect(x, y, w, h);
+}
+
+void zu_graphics_DrawLine(float x1, float y1, float x2, float y2) {
+  if (!zu_graphics_renderDevice) return;
+  zu_graphics_context->p_Validate();
+  zu_graphics_renderDevice->DrawLine(x1, y1, x2, y2);
+}
+
+void zu_graphics_DrawEllipse(float x, float y, float xRadius, float yRadius) {
+  if (!zu_graphics_renderDevice) return;
+  zu_graphics_context->p_Validate();
+  zu_graphics_renderDevice->DrawOval(x - xRadius, y - yRadius, xRadius * 2.0f, yRadius * 2.0f);
+}
+
+namespace {
+
+// Draws frame `frame` of the image with its top-left corner at (x, y).
+void DrawFrame(c_Image* image, float x, float y, int frame) {
+  c_Frame* f = image->m_Frames[frame];
+  if (image->m_Flags & c_Image::WholeSurface) {
+    zu_graphics_renderDevice->DrawSurface(image->m_Surface, x, y);
+  } else {
+    zu_graphics_renderDevice->DrawSurface2(image->m_Surface, x, y, f->m_X, f->m_Y, image->m_Width,
+                                           image->m_Height);
+  }
+}
+
+}  // namespace
+
+void zu_graphics_DrawImage(c_Image* image, float x, float y, int frame) {
+  if (!zu_graphics_renderDevice || !image) return;
+  zu_graphics_context->p_Validate();
+  // The handle is taken off before the matrix applies to the position.
+  DrawFrame(image, x - image->m_HandleX, y - image->m_HandleY, frame);
+}
+
+void zu_graphics_DrawImage2(c_Image* image, float x, float y, float rotation, float scaleX,
+                            float scaleY, int frame) {
+  if (!zu_graphics_renderDevice || !image) return;
+  zu_graphics_PushMatrix();
+  zu_graphics_Transform(1, 0, 0, 1, x, y);
+  zu_graphics_Rotate(rotation);
+  zu_graphics_Transform(scaleX, 0, 0, scaleY, 0, 0);
+  zu_graphics_Transform(1, 0, 0, 1, -image->m_HandleX, -image->m_HandleY);
+  zu_graphics_context->p_Validate();
+  DrawFrame(image, 0.0f, 0.0f, frame);
+  zu_graphics_PopMatrix();
+}

@@ -1,0 +1,38 @@
+#include "host/graphics/colour.h"
+
+#include "host/numeric.h"
+
+namespace {
+
+uint32_t ToByte(float product) {
+  const int value = zu_f2i(product);
+  if (value < 0) return 0;
+  return value > 255 ? 255u : static_cast<uint32_t>(value);
+}
+
+}  // namespace
+
+uint32_t zu_graphics_EncodeColor(float r, float g, float b, float a) {
+  return ToByte(255.0f * a) << 24 | ToByte(b * a) << 16 | ToByte(g * a) << 8 | ToByte(r * a);
+}
+
+void zu_graphics_PremultiplyPixels(unsigned char* pixels, int64_t count, int depth) {
+  if (depth == 4) {
+    for (int64_t i = 0; i < count; ++i, pixels += 4) {
+      const unsigned a = pixels[3];
+      pixels[0] = static_cast<unsigned char>(pixels[0] * a / 255);
+      pixels[1] = static_cast<unsigned char>(pixels[1] * a / 255);
+      pixels[2] = static_cast<unsigned char>(pixels[2] * a / 255);
+    }
+  } else if (depth == 2) {
+    for (int64_t i = 0; i < count; ++i, pixels += 2) {
+      pixels[0] = static_cast<unsigned char>(pixels[0] * pixels[1] / 255);
+    }
+  }
+}
+
+int zu_graphics_PowerOfTwoSide(int side) {
+  int result = 1;
+  while (result < side && result < (1 << 30)) result <<= 1;
+  return result;
+}

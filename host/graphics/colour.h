@@ -1,0 +1,29 @@
+// Colour and pixel encodings of the renderer. Everything it draws is in premultiplied
+// alpha: red, green and blue are already scaled by alpha, so one blend function serves
+// both textured and plain primitives.
+#pragma once
+
+#include <cstdint>
+
+// A vertex colour from channels 0..255 and alpha 0..1: each byte is the float product
+// truncated (R = r·a, G = g·a, B = b·a, A = 255·a), packed so the bytes in memory read
+// R, G, B, A. Products outside 0..255 (and NaN, as 0) are held to the byte range.
+uint32_t zu_graphics_EncodeColor(float r, float g, float b, float a);
+
+// Premultiplies `count` pixels of `depth` bytes in place: RGBA colour bytes and the
+// grey byte of grey + alpha become floor(c·A/255); grey and RGB have no alpha to apply.
+void zu_graphics_PremultiplyPixels(unsigned char* pixels, int64_t count, int depth);
+
+// One 0xAARRGGBB int as premultiplied bytes R, G, B, A written to `out`.
+inline void zu_graphics_StoreArgb(int argb, unsigned char* out) {
+  const uint32_t v = static_cast<uint32_t>(argb);
+  const uint32_t a = v >> 24;
+  out[0] = static_cast<unsigned char>(((v >> 16) & 0xff) * a / 255);
+  out[1] = static_cast<unsigned char>(((v >> 8) & 0xff) * a / 255);
+  out[2] = static_cast<unsigned char>((v & 0xff) * a / 255);
+  out[3] = static_cast<unsigned char>(a);
+}
+
+// The texture side used when the GL refuses `side`: the next power of two, and 1 for
+// sides below 2.
+int zu_graphics_PowerOfTwoSide(int side);

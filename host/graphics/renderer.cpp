@@ -1,0 +1,165 @@
+// The renderer's frame, state and batch.
+#include "host/graphics/renderer.h"
+
+#include <GL/gl.h>
+#include <GLFW/glfw3.h>
+
+#include "host/graphics/colour.h"
+
+ZuGraphics::ZuGraphics() {
+  ReadWindowSize();
+  for (int quad = 0; quad < kBatchVertices / 4; ++quad) {
+    const auto first = static_cast<uint16_t>(quad * 4);
+    uint16_t* out = quadIndexBuffer + quad * 6;
+    out[0] = first;
+    out[1] = static_cast<uint16_t>(first + 1);
+    out[2] = static_cast<uint16_t>(first + 2);
+    out[3] = first;
+    out[4] = static_cast<uint16_t>(first + 2);
+    out[5] = static_cast<uint16_t>(first + 3);
+  }
+}
+
+void ZuGraphics::mark() { gc_mark_q(batchSurface); }
+
+void ZuGraphics::ReadWindowSize() {
+  // The host makes its window's context current; without one there is nothing to measure.
+  if (GLFWwindow* window = glfwGetCurrentContext()) glfwGetWindowSize(window, &width, &height);
+}
+
+int ZuGraphics::BeginRender() {
+  ReadWindowSize();
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, width, height, 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
+  glVertexPointer(2, GL_FLOAT, sizeof(ZuVertex), &vertexBuffer[0].x);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(ZuVertex), &vertexBuffer[0].u);
+  glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(ZuVertex), &vertexBuffer[0].color);
+
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+  additiveBlend_ = false;
+  scissorKnown_ = false;
+  glDisable(GL_TEXTURE_2D);
+
+  batchCount = 0;
+  drawCalls = 0;
+  return 1;
+}
+
+void ZuGraphics::EndRender() { Flush(); }
+
+void ZuGraphics::Cls(float r, float g, float b) {
+  batchCount = 0;
+  glClearColor(r / 255.0f, g / 255.0f, b / 255.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void ZuGraphics::SetAlpha(float a) {
+  alpha = a;
+  vertexColor = zu_graphics_EncodeColor(colorR, colorG, colorB, alpha);
+}
+
+void ZuGraphics::SetColor(float r, float g, float b) {
+  colorR = r;
+  colorG = g;
+  colorB = b;
+  vertexColor = zu_graphics_EncodeColor(colorR, colorG, colorB, alpha);
+}
+
+void ZuGraphics::SetBlend(int mode) {
+  const bool additive = mode == 1;
+  if (additive == additiveBlend_) return;
+  Flush();
+  additiveBlend_ = additive;
+  glBlendFunc(GL_ONE, additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void ZuGraphics::SetScissor(int x, int y, int w, int h) {
+  const bool enable = !(x == 0 && y == 0 && w == width && h == height);
+  const int gl_rect[4] = {x, height - y - h, w, h};
+  if (scissorKnown_ && enable == scissorEnabled_ &&
+      (!enable || (gl_rect[0] == scissor_[0] && gl_rect[1] == scissor_[1] &&
+                   gl_rect[2] == scissor_[2] && gl_rect[3] == scissor_[3]))) {
+    return;
+  }
+  Flush();
+  scissorKnown_ = true;
+  scissorEnabled_ = enable;
+  if (!enable) {
+    glDisable(GL_SCISSOR_TEST);
+    return;
+  }
+  for (int i = 0; i < 4; ++i) scissor_[i] = gl_rect[i];
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(gl_rect[0], gl_rect[1], gl_rect[2], gl_rect[3]);
+}
+
+void ZuGraphics::SetMatrix(float new_ix, float new_iy, float new_jx, float new_jy, float new_tx,
+                           float new_ty) {
+  ix = new_ix;
+  iy = new_iy;
+  jx = new_jx;
+  jy = new_jy;
+  tx = new_tx;
+  ty = new_ty;
+  transformed = !(ix == 1.0f && iy == 0.0f && jx == 0.0f && jy == 1.0f && tx == 0.0f && ty == 0.0f);
+}
+
+ZuVertex* ZuGraphics::Begin(int kind, int count, ZuSurface* surface) {
+  if (kind < 1 || count < 1 || count > kBatchVertices) return nullptr;
+  if (kind != batchKind || surface != batchSurface || batchCount + count > kBatchVertices) {
+    Flush();
+    batchKind = kind;
+    batchSurface = surface;
+    batchCount = 0;
+  }
+  ZuVertex* first = vertexBuffer + batchCount;
+  batchCount += count;
+  return first;
+}
+
+void ZuGraphics::Flush() {
+  if (batchCount > 0) DrawBatch();
+}
+
+void ZuGraphics::DrawBatch() {
+  if (batchSurface) {
+    glEnable(GL_TEXTURE_2D);
+    batchSurface->Bind();
+  }
+  switch (batchKind) {
+    case ZU_BATCH_POINTS:
+      glDrawArrays(GL_POINTS, 0, batchCount);
+      ++drawCalls;
+      break;
+    case ZU_BATCH_LINES:
+      glDrawArrays(GL_LINES, 0, batchCount);
+      ++drawCalls;
+      break;
+    case ZU_BATCH_TRIANGLES:
+      glDrawArrays(GL_TRIANGLES, 0, batchCount);
+      ++drawCalls;
+      break;
+    case ZU_BATCH_QUADS:
+      glDrawElements(GL_TRIANGLES, batchCount / 4 * 6, GL_UNSIGNED_SHORT, quadIndexBuffer);
+      ++drawCalls;
+      break;
+    default:
+      // Only whole polygons: a short tail would make GL read past the batch.
+      for (int first = 0; first + batchKind <= batchCount; first += batchKind) {
+        glDrawArrays(GL_TRIANGLE_FAN, first, batchKind);
+        ++drawCalls;
+      }
+      break;
+  }
+  if (batchSurface) glDisable(GL_TEXTURE_2D);
+  batchCount = 0;
+}

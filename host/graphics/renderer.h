@@ -1,0 +1,136 @@
+// The host's 2D drawing device on fixed-function OpenGL with client vertex arrays.
+//
+// Coordinates are window pixels (origin top left, y down) under a 2D affine matrix. Every
+// primitive is appended to one client-side vertex batch, drawn with a single GL call when
+// the kind of primitive or the texture changes, the batch is full, or state that GL itself
+// holds (blend, scissor) changes. Colour and matrix travel with each vertex, so changing
+// them never breaks a batch.
+#pragma once
+
+#include <cstdint>
+
+#include "host/array.h"
+#include "host/gc.h"
+#include "host/graphics/surface.h"
+#include "host/string.h"
+
+// One batch vertex, 20 bytes: position, texture coordinates, premultiplied colour whose
+// bytes read R, G, B, A in memory.
+struct ZuVertex {
+  float x, y;
+  float u, v;
+  uint32_t color;
+};
+static_assert(sizeof(ZuVertex) == 20, "the GL array strides assume 20-byte vertices");
+
+// Batch kinds: 1 points, 2 lines, 3 triangles, 4 quads, n >= 5 polygons of n vertices.
+constexpr int ZU_BATCH_POINTS = 1;
+constexpr int ZU_BATCH_LINES = 2;
+constexpr int ZU_BATCH_TRIANGLES = 3;
+constexpr int ZU_BATCH_QUADS = 4;
+
+class ZuGraphics : public Object {
+ public:
+  static constexpr int kBatchVertices = 1024;
+  static constexpr int kQuadIndices = kBatchVertices / 4 * 6;
+
+  // Reads the current window's size and fills the quad index table.
+  ZuGraphics();
+  void mark() override;
+
+  virtual int Width() { return width; }
+  virtual int Height() { return height; }
+  // Sets up viewport, projection and client arrays for a frame; returns 1.
+  virtual int BeginRender();
+  // Draws what is left in the batch.
+  virtual void EndRender();
+  virtual void DiscardGraphics() {}
+  // A surface from an image file, its texture made at once; null when the file is missing
+  // or cannot be decoded.
+  virtual ZuSurface* LoadSurface(const String& path);
+  // A blank RGBA surface with an empty texture.
+  virtual ZuSurface* CreateSurface(int w, int h);
+  // Fills `surface` from an image file without touching GL.
+  virtual bool LoadSurface__UNSAFE__(ZuSurface* surface, const String& path);
+  // Drops the pending batch and clears the colour buffer (inside the scissor) to r, g, b.
+  virtual void Cls(float r, float g, float b);
+  virtual void SetAlpha(float a);
+  virtual void SetColor(float r, float g, float b);
+  // 1: additive; anything else: alpha blending of premultiplied colour.
+  virtual void SetBlend(int mode);
+  // Top-left window coordinates; the whole window switches the scissor test off.
+  virtual void SetScissor(int x, int y, int w, int h);
+  // x' = ix·x + jx·y + tx, y' = iy·x + jy·y + ty.
+  virtual void SetMatrix(float ix, float iy, float jx, float jy, float tx, float ty);
+  virtual void DrawPoint(float x, float y);
+  virtual void DrawRect(float x, float y, float w, float h);
+  virtual void DrawLine(float x1, float y1, float x2, float y2);
+  virtual void DrawOval(float x, float y, float w, float h);
+  // Consecutive (x, y) pairs; ignored with no vertex or more than 1024.
+  virtual void DrawPoly(const Array<float>& xy);
+  // Consecutive (x, y, u, v) quadruples, u and v in surface pixels offset by (srcx, srcy).
+  virtual void DrawPoly2(const Array<float>& xyuv, ZuSurface* surface, int srcx, int srcy);
+  virtual void DrawSurface(ZuSurface* surface, float x, float y);
+  virtual void DrawSurface2(ZuSurface* surface, float x, float y, int srcx, int srcy, int srcw,
+                            int srch);
+  // Copies a window rectangle into `pixels` as 0xAARRGGBB ints, top row first, row i at
+  // offset + i·pitch.
+  virtual void ReadPixels(const Array<int>& pixels, int x, int y, int w, int h, int offset,
+                          int pitch);
+  // Writes 0xAARRGGBB ints from `pixels` into a rectangle of an RGBA surface.
+  virtual void WritePixels2(ZuSurface* surface, const Array<int>& pixels, int x, int y, int w,
+                            int h, int offset, int pitch);
+
+  // Room for `count` fresh vertices of `kind` textured by `surface` (null: untextured),
+  // drawing the batch first when it cannot take them. Positions are stored through Place,
+  // which applies the matrix. Null for a count outside 1..1024.
+  ZuVertex* Begin(int kind, int count, ZuSurface* surface);
+  // Draws the pending batch if it holds any vertex.
+  void Flush();
+  // Stores a vertex position, through the matrix when there is one.
+  void Place(ZuVertex& vertex, float x, float y) const {
+    if (transformed) {
+      vertex.x = ix * x + jx * y + tx;
+      vertex.y = iy * x + jy * y + ty;
+    } else {
+      vertex.x = x;
+      vertex.y = y;
+    }
+  }
+
+  // GL draw calls issued since the last BeginRender.
+  int DrawCallsThisFrame() const { return drawCalls; }
+
+  int width = 0;
+  int height = 0;
+  uint32_t vertexColor = 0;
+  float colorR = 0.0f, colorG = 0.0f, colorB = 0.0f;
+  float alpha = 0.0f;
+  float ix = 1.0f, iy = 0.0f, jx = 0.0f, jy = 1.0f, tx = 0.0f, ty = 0.0f;
+  bool transformed = false;
+  ZuVertex vertexBuffer[kBatchVertices] = {};
+  uint16_t quadIndexBuffer[kQuadIndices];
+  int batchKind = 0;
+  int batchCount = 0;
+  ZuSurface* batchSurface = nullptr;
+  int drawCalls = 0;
+
+ protected:
+  // Makes sure the surface's texture (and with it its scales) belongs to this context
+  // before texture coordinates are computed from it.
+  static void PrepareTexture(ZuSurface* surface) {
+    if (surface->NeedsTexture()) surface->Bind();
+  }
+
+ private:
+  void DrawBatch();
+  void ReadWindowSize();
+
+  // What GL currently holds, so that repeating a setting costs neither a GL call nor a
+  // break in the batch. Unknown after BeginRender for the scissor (a new window starts
+  // with its own defaults).
+  bool additiveBlend_ = false;
+  bool scissorKnown_ = false;
+  bool scissorEnabled_ = false;
+  int scissor_[4] = {0, 0, 0, 0};
+};

@@ -1,0 +1,123 @@
+#include "host/graphics/surface.h"
+
+#include <GL/gl.h>
+#include <GLFW/glfw3.h>
+
+#include <cstdlib>
+
+#include "host/glfw_game.h"
+#include "host/graphics/colour.h"
+
+namespace {
+
+int FormatForDepth(int depth) {
+  switch (depth) {
+    case 1: return GL_LUMINANCE;
+    case 2: return GL_LUMINANCE_ALPHA;
+    case 3: return GL_RGB;
+    default: return GL_RGBA;
+  }
+}
+
+// An error left over from an earlier call must not be taken for a refusal of ours.
+void ClearGlErrors() {
+  for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+  }
+}
+
+bool TryTextureSize(int format, int w, int h) {
+  ClearGlErrors();
+  glTexImage2D(GL_TEXTURE_2D, 0, format, w, h, 0, format, GL_UNSIGNED_BYTE, nullptr);
+  return glGetError() == GL_NO_ERROR;
+}
+
+}  // namespace
+
+ZuSurface::~ZuSurface() { Discard(); }
+
+bool ZuSurface::TextureIsCurrent() const {
+  return glfwGraphicsSeq != 0 && textureSeq == glfwGraphicsSeq;
+}
+
+void ZuSurface::Discard() {
+  // The collector may destroy a surface when no context is current (or after the window
+  // closed); deleting then would reach a context that is gone.
+  if (TextureIsCurrent() && glfwGetCurrentContext()) glDeleteTextures(1, &textureName);
+  if (TextureIsCurrent()) textureSeq = -1;
+  std::free(pixels);
+  pixels = nullptr;
+}
+
+void ZuSurface::SetData(unsigned char* data, int w, int h, int d) {
+  if (data != pixels) std::free(pixels);
+  pixels = data;
+  width = w;
+  height = h;
+  depth = d;
+  glFormat = FormatForDepth(d);
+  if (pixels) zu_graphics_PremultiplyPixels(pixels, static_cast<int64_t>(w) * h, d);
+  if (TextureIsCurrent()) textureOutdated_ = true;
+}
+
+void ZuSurface::SetSubData(int x, int y, int w, int h, const int* src, int pitch) {
+  if (glFormat != GL_RGBA || w <= 0 || h <= 0) return;
+  if (x < 0 || y < 0 || x > width - w || y > height - h) return;
+  if (!pixels) {
+    pixels = static_cast<unsigned char*>(std::calloc(static_cast<size_t>(width) * height, 4));
+    if (!pixels) return;
+  }
+  for (int row = 0; row < h; ++row) {
+    const int* in = src + static_cast<ptrdiff_t>(row) * pitch;
+    unsigned char* out = pixels + (static_cast<size_t>(y + row) * width + x) * 4;
+    for (int col = 0; col < w; ++col, out += 4) zu_graphics_StoreArgb(in[col], out);
+  }
+  if (TextureIsCurrent() && !textureOutdated_) {
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    UploadRows(x, y, w, h);
+  }
+}
+
+void ZuSurface::Bind() {
+  if (glfwGraphicsSeq == 0) return;
+  if (textureSeq == glfwGraphicsSeq) {
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    if (textureOutdated_) DefineTexture();
+    return;
+  }
+  textureSeq = glfwGraphicsSeq;
+  glGenTextures(1, &textureName);
+  glBindTexture(GL_TEXTURE_2D, textureName);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  DefineTexture();
+}
+
+// Defines the bound texture at the image's size, or at power-of-two sides when the GL
+// refuses that size, and fills its top-left corner with the pixels.
+void ZuSurface::DefineTexture() {
+  textureOutdated_ = false;
+  int texture_w = width;
+  int texture_h = height;
+  if (!TryTextureSize(glFormat, texture_w, texture_h)) {
+    texture_w = zu_graphics_PowerOfTwoSide(width);
+    texture_h = zu_graphics_PowerOfTwoSide(height);
+    glTexImage2D(GL_TEXTURE_2D, 0, glFormat, texture_w, texture_h, 0, glFormat,
+                 GL_UNSIGNED_BYTE, nullptr);
+  }
+  // An empty surface still gets finite scales, so drawing it cannot produce NaN corners.
+  uScale = 1.0f / static_cast<float>(texture_w > 0 ? texture_w : 1);
+  vScale = 1.0f / static_cast<float>(texture_h > 0 ? texture_h : 1);
+  if (pixels && width > 0 && height > 0) UploadRows(0, 0, width, height);
+}
+
+// Uploads a rectangle of the kept pixels, whose rows are one surface width apart, into the
+// bound texture.
+void ZuSurface::UploadRows(int x, int y, int w, int h) {
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, width);
+  const unsigned char* first = pixels + (static_cast<size_t>(y) * width + x) * depth;
+  glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, glFormat, GL_UNSIGNED_BYTE, first);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}

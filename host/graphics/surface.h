@@ -1,0 +1,53 @@
+// The renderer's image: pixels kept in system memory plus a GL texture made from them.
+// The texture belongs to the GL context it was made in; when the host opens a new window
+// (glfwGraphicsSeq changes) the texture is made again from the kept pixels on next use.
+#pragma once
+
+#include <cstdint>
+
+#include "host/gc.h"
+
+class ZuSurface : public Object {
+ public:
+  ~ZuSurface() override;
+
+  // Deletes the texture (if it belongs to the current context) and frees the pixels.
+  virtual void Discard();
+  virtual int Width() { return width; }
+  virtual int Height() { return height; }
+  // Loading is synchronous: always 1.
+  virtual int Loaded() { return 1; }
+  // Does what Bind does: makes the texture once the pixels are in place.
+  virtual void OnUnsafeLoadComplete() { Bind(); }
+
+  // Adopts a buffer from the system allocator (freed with std::free) of `width` x `height`
+  // pixels of `depth` bytes (1 grey, 2 grey + alpha, 3 RGB, 4 RGBA), premultiplying it in
+  // place. Any previous buffer is freed; a live texture is refilled at the next bind.
+  void SetData(unsigned char* data, int width, int height, int depth);
+  // Writes a w x h rectangle of 0xAARRGGBB ints at (x, y), premultiplied, into an RGBA
+  // surface; source row r starts at src + r·pitch. A live texture gets the rectangle too.
+  // Ignored for other formats and for rectangles not inside the surface.
+  void SetSubData(int x, int y, int w, int h, const int* src, int pitch);
+  // Makes the texture current, creating it (from the pixels) when this context has none.
+  void Bind();
+  // True when the texture exists in the current GL context.
+  bool TextureIsCurrent() const;
+  // True when the next Bind will (re)make the texture, and with it the texture scales.
+  bool NeedsTexture() const { return !TextureIsCurrent() || textureOutdated_; }
+
+  unsigned char* pixels = nullptr;  // rows top first, `depth` bytes a pixel; may be null
+  int width = 0;
+  int height = 0;
+  int depth = 0;
+  int glFormat = 0;
+  int textureSeq = -1;      // glfwGraphicsSeq when the texture was made; -1: none
+  uint32_t textureName = 0;
+  float uScale = 0.0f;      // 1 / texture width: texture coordinates are pixels times these
+  float vScale = 0.0f;      // 1 / texture height
+
+ private:
+  void DefineTexture();
+  void UploadRows(int x, int y, int w, int h);
+
+  bool textureOutdated_ = false;  // the pixels were replaced after the texture was made
+};
