@@ -135,7 +135,10 @@ int c_MyApp::p_OnUpdate() {
     p_RunMode();
     p_RunOverlays();
   }
-  if (m_ReloadPending > 0) p_Loader();
+  if (m_ReloadPending > 0) {
+    p_Loader();
+    m_FrozenDrawCount = 0;  // the loading screen has overwritten the game's last frame
+  }
   if (zu_Quor_iCadeControls == 1) p_iCadeUpdate();
   for (int i = 0; i < kControlSlots; ++i) {
     if (m_Keys[i] == 1) m_Keys[i] = 0;
@@ -240,9 +243,19 @@ int c_MyApp::p_RunMode() {
     case 10:
       if (m_Paused == 0) {
         p_UpdateCurrentGame();
+        m_FrozenDrawCount = m_DrawCount;
       } else {
-        // A negative fill alpha draws nothing, so the pause menu lies over the last picture.
-        p_CLS2D(0, 0, 0, -1);
+        // The pause menu lies over the game's last picture. A swapped window does not keep
+        // that picture, so the game's last commands (still at the head of the draw list,
+        // with its fill colour) are replayed under the menu instead of an empty list.
+        if (m_FrozenDrawCount > 0) {
+          p_CLS2D();
+          m_DrawCount = m_FrozenDrawCount;
+        } else {
+          // Nothing left to replay (the loader reused the list): a negative fill alpha
+          // leaves whatever the window shows.
+          p_CLS2D(0, 0, 0, -1);
+        }
       }
       p_InGame();
       break;

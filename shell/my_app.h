@@ -177,6 +177,7 @@ class c_MyApp : public c_App {
   float m_TiltY = 0;  // tilt y
   float m_TiltSmoothX = 0;  // smoothed tilt x
   float m_TiltSmoothY = 0;  // smoothed tilt y
+  int m_FrozenDrawCount = 0;  // floats of the game's last frame, replayed under the pause menu
 
   c_MyApp();
   c_MyApp* m_new();

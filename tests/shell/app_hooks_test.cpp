@@ -216,11 +216,22 @@ TEST_F(AppHooksTest, ModeElevenRestartsTheCreditBadgeTimer) {
 
 TEST_F(AppHooksTest, APausedGameKeepsTheLastPictureUnderThePauseMenu) {
   BootToMenu();
-  app->m_Mode = 10;
-  app->m_Paused = 1;
+  app->m_Game = 22;
+  app->m_Mode = 11;
   Update();
-  EXPECT_EQ(app->m_ClsR, 0);
-  EXPECT_EQ(app->m_ClsA, -1);
+  Update();
+  ASSERT_EQ(app->m_Mode, 10);
+  const float fillR = app->m_ClsR, fillA = app->m_ClsA;
+  const int gameFloats = app->m_FrozenDrawCount;
+  ASSERT_GT(gameFloats, 0);
+  const float firstCommand = app->m_DrawList[0];
+  app->m_Paused = 1;
+  for (int i = 0; i < 3; ++i) Update();
+  EXPECT_EQ(app->m_ClsR, fillR) << "the game's fill colour stays";
+  EXPECT_EQ(app->m_ClsA, fillA);
+  EXPECT_EQ(app->m_DrawList[0], firstCommand) << "the game's frame is replayed first";
+  EXPECT_GE(app->m_DrawCount, gameFloats) << "the pause menu is drawn after it, not accumulated";
+  EXPECT_LT(app->m_DrawCount, gameFloats + 15 * 200);
   EXPECT_EQ(app->m_ViewW, zu_Quor_jscrw);
   EXPECT_EQ(app->m_Mode, 10);
 }
