@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/gc.h"
+#include "tests/host/temp_working_directory.h"
 
 namespace {
 
@@ -28,26 +29,7 @@ std::string ReadFile(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Every test runs in a fresh, empty working directory of its own, since all of these
-// paths are relative to it.
-class FilesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    std::string pattern = (fs::temp_directory_path() / "zandrel-files-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    directory_ = pattern;
-    fs::current_path(directory_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
-
-  fs::path previous_;
-  fs::path directory_;
-};
+using FilesTest = TempWorkingDirectoryTest;
 
 // --- the virtual path scheme ---
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/files.h"
+#include "tests/host/temp_working_directory.h"
 
 namespace {
 
@@ -18,24 +19,7 @@ namespace fs = std::filesystem;
 constexpr int kStateSize = 1 << 20;
 constexpr int kKills = 60;
 
-class StateFileCrashTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    std::string pattern = (fs::temp_directory_path() / "zandrel-crash-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    directory_ = pattern;
-    fs::current_path(directory_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
-
-  fs::path previous_;
-  fs::path directory_;
-};
+using StateFileCrashTest = TempWorkingDirectoryTest;
 
 // Saves the two states in turn until it is killed.
 pid_t StartSaver(const String& first, const String& second) {
