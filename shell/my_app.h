@@ -331,56 +331,81 @@ class c_MyApp : public c_App {
   // --- the games (games/<name>.cpp); each game may add its own helpers below its pair ---
   int p_LoadGame_Abstract();
   int p_Game_Abstract();
+
   int p_LoadGame_Vever();
   int p_Game_Vever();
+
   int p_LoadGame_Chaos();
   int p_Game_Chaos();
+
   int p_LoadGame_Detonation();
   int p_Game_Detonation();
+
   int p_LoadGame_Dudazevuva2();
   int p_Game_Dudazevuva2();
+
   int p_LoadGame_Flappy();
   int p_Game_Flappy();
+
   int p_LoadGame_Golfing();
   int p_Game_Golfing();
+
   int p_LoadGame_Hover();
   int p_Game_Hover();
+
   int p_LoadGame_Ice();
   int p_Game_Ice();
+
   int p_LoadGame_Jetpac();
   int p_Game_Jetpac();
+
   int p_LoadGame_Karate();
   int p_Game_Karate();
+
   int p_LoadGame_NotSame();
   int p_Game_NotSame();
+
   int p_LoadGame_Map();
   int p_Game_Map();
+
   int p_LoadGame_Numbers();
   int p_Game_Numbers();
+
   int p_LoadGame_Octopus();
   int p_Game_Octopus();
+
   int p_LoadGame_Penguin();
   int p_Game_Penguin();
+
   int p_LoadGame_Qubic();
   int p_Game_Qubic();
+
   int p_LoadGame_Roller();
   int p_Game_Roller();
+
   int p_LoadGame_Soda();
   int p_Game_Soda();
+
   int p_LoadGame_Tower();
   int p_Game_Tower();
+
   int p_LoadGame_Umbrella();
   int p_Game_Umbrella();
+
   int p_LoadGame_Jump();
   int p_Game_Jump();
   int p_More_Jump();
   int p_More2_Jump();
+
   int p_LoadGame_Waves();
   int p_Game_Waves();
+
   int p_LoadGame_Xplode();
   int p_Game_Xplode();
+
   int p_LoadGame_Yahtzee();
   int p_Game_Yahtzee();
+
   int p_LoadGame_Zone();
   int p_Game_Zone();
 };

@@ -6,10 +6,8 @@
 #include <set>
 #include <vector>
 
-#include "framework/audio.h"
-#include "framework/random.h"
 #include "shell/quor.h"
-#include "tests/shell/shell_fixture.h"
+#include "tests/games/game_fixture.h"
 
 namespace {
 
@@ -18,68 +16,13 @@ constexpr int kSpace = 32;
 constexpr int kUpArrow = 38;
 constexpr float kFarAway = 1.0e6f;
 
-struct Command {
-  float kind, x, y, rot, sizeA, sizeB;
-  int frame;
-};
-
-struct PlayedEffect {
-  int number;
-  float volume;
-};
-
-// Stands in for the sound device and notes which effect each play used.
-class EffectRecorder : public ZuAudio {
- public:
-  std::map<ZuSample*, int> numbers;
-  std::vector<PlayedEffect> played;
-
-  int PlaySample(ZuSample* sample, int channel, int) override {
-    played.push_back({numbers[sample], 0.0f});
-    channel_ = channel;
-    return 0;
-  }
-  void SetVolume(int channel, float volume) override {
-    if (channel == channel_ && !played.empty()) played.back().volume = volume;
-  }
-  void StopChannel(int) override {}
-  void SetRate(int, float) override {}
-  void SetPan(int, float) override {}
-  int Count(int number) const {
-    int count = 0;
-    for (const PlayedEffect& effect : played) count += effect.number == number ? 1 : 0;
-    return count;
-  }
-
- private:
-  int channel_ = -1;
-};
-
-class JumpTest : public ShellTest {
+class JumpTest : public GameTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    testing::internal::CaptureStdout();  // the engine's note about the missing device
-    sounds = gc_new<EffectRecorder>();
-    testing::internal::GetCapturedStdout();
-    zu_audio_SetAudioDevice(sounds);
-    for (int n : {2, 7, 12, 13, 96}) {
-      ZuSample* sample = gc_new<ZuSample>();
-      sounds->numbers[sample] = n;
-      gc_assign(app->m_Sounds[n], gc_new<c_Sound>()->m_new(sample));
-    }
-    app->m_Options[5] = 1;
-    for (int i = 0; i < 33; ++i) app->m_Channels[i] = i;
-    zu_Quor_jscrw = 640;
-    zu_Quor_jscrh = 480;
-    app->m_Font = 90;
-    app->m_ImgInfo[270] = 7;
-    app->m_ImgInfo[271] = 10;
-    app->m_Game = kJump;
+    GameTest::SetUp();
+    SetUpGame(kJump);
   }
-  void TearDown() override { zu_audio_device = nullptr; }
 
-  float& Player(int element) { return app->m_Player[element]; }
   float& Bush(int slot, int field) { return app->m_Map[slot + field]; }
   float& Gift(int record, int field) { return app->m_Map[record + field]; }
 
@@ -91,19 +34,6 @@ class JumpTest : public ShellTest {
       Gift(1000 + 10 * k, 1) = kFarAway;
     }
   }
-  std::vector<Command> Sprites(int image, int fromFrame, int toFrame) {
-    std::vector<Command> out;
-    for (int i = 0; i < app->m_DrawCount; i += 15) {
-      const float* c = app->m_DrawList.begin() + i;
-      const int frame = static_cast<int>(c[6]);
-      if (c[0] == image && frame >= fromFrame && frame <= toFrame) {
-        out.push_back({c[0], c[1], c[2], c[3], c[4], c[5], frame});
-      }
-    }
-    return out;
-  }
-
-  EffectRecorder* sounds = nullptr;
 };
 
 // --- placement ---
@@ -361,7 +291,7 @@ TEST_F(JumpTest, GroundTilesWrapEvery1024Units) {
   app->m_ScrollX = 300;
   app->m_ScrollTX = 300;
   app->p_Game_Jump();
-  const std::vector<Command> tiles = Sprites(2, 32, 35);
+  const std::vector<DrawnCommand> tiles = Drawn(2, 32, 35);
   ASSERT_EQ(tiles.size(), 16u);
   const float xs[] = {724, 788, 852, -108, -44, 20, 84, 148,
                       212, 276, 340, 404, 468, 532, 596, 660};
@@ -382,18 +312,18 @@ TEST_F(JumpTest, BushesGiftsAndTheTurningWheelAreDrawnWhereTheyAre) {
   Gift(1050, 2) = -40;
   Player(1) = 200;
   app->p_Game_Jump();
-  const std::vector<Command> bushes = Sprites(2, 36, 39);
+  const std::vector<DrawnCommand> bushes = Drawn(2, 36, 39);
   ASSERT_EQ(bushes.size(), 20u);
   EXPECT_EQ(bushes[3].x, 500);
   EXPECT_EQ(bushes[3].y, 384);
   EXPECT_EQ(bushes[3].frame, 37) << "sprite 163 + kind 2";
   EXPECT_EQ(bushes[3].sizeA, 2);
-  std::vector<Command> gifts = Sprites(0, 38, 38);
+  std::vector<DrawnCommand> gifts = Drawn(0, 38, 38);
   ASSERT_EQ(gifts.size(), 20u);
   EXPECT_EQ(gifts[5].x, 600);
   EXPECT_EQ(gifts[5].y, 344);
   EXPECT_EQ(gifts[5].sizeA, 1);
-  const std::vector<Command> wheel = Sprites(2, 40, 40);
+  const std::vector<DrawnCommand> wheel = Drawn(2, 40, 40);
   ASSERT_EQ(wheel.size(), 1u);
   EXPECT_EQ(wheel[0].x, 200);
   EXPECT_EQ(wheel[0].y, 408);
