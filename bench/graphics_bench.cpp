@@ -134,12 +134,15 @@ BENCHMARK(BM_FullSpriteFrame)
 
 // The driver's own floor for comparison: the same number of upright quads submitted with
 // bare GL calls in the renderer's format (client arrays, 256 indexed quads a call), without
-// any of our code. What the full frame costs beyond this is ours.
+// any of our code. What the full frame costs beyond this is ours. range(0) = 0 strips the
+// quads down to plain untextured, unblended, single-coloured ones: the least the driver can
+// be asked to do for this many quads.
 void BM_BareGlQuads(benchmark::State& state) {
   if (!stage.Open()) {
     state.SkipWithError("no X display or GL context");
     return;
   }
+  const bool textured = state.range(0) != 0;
   std::vector<ZuVertex> vertices;
   for (const Sprite& s : MakeSprites(0, false)) {
     const float u = (s.frame % 8) / 8.0f, v = (s.frame / 8) / 8.0f, side = 1 / 8.0f;
@@ -152,8 +155,14 @@ void BM_BareGlQuads(benchmark::State& state) {
   for (auto _ : state) {
     g->BeginRender();
     glClear(GL_COLOR_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    stage.sheets[0]->m_Surface->Bind();
+    if (textured) {
+      glEnable(GL_TEXTURE_2D);
+      stage.sheets[0]->m_Surface->Bind();
+    } else {
+      glDisable(GL_BLEND);
+      glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+      glDisableClientState(GL_COLOR_ARRAY);
+    }
     for (size_t first = 0; first < vertices.size(); first += ZuGraphics::kBatchVertices) {
       const size_t count = std::min<size_t>(ZuGraphics::kBatchVertices, vertices.size() - first);
       glVertexPointer(2, GL_FLOAT, sizeof(ZuVertex), &vertices[first].x);
@@ -168,6 +177,6 @@ void BM_BareGlQuads(benchmark::State& state) {
   }
   state.counters["sprites"] = kSprites;
 }
-BENCHMARK(BM_BareGlQuads)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BareGlQuads)->ArgName("textured")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
