@@ -17,13 +17,11 @@
 #include "host/game.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
+#include "tests/games/busy_input.h"
 
 namespace {
 
 constexpr int kUpdates = 20000;
-constexpr int kKeyEvent = 1, kKeyUpEvent = 2;
-constexpr int kMouseDown = 4, kMouseUp = 5;
-constexpr int kSpace = 32, kLeft = 37, kUp = 38, kRight = 39;
 
 class HeadlessHost : public ZuGame {
  public:
@@ -52,8 +50,7 @@ struct Player {
   HeadlessHost host;
   c_MyApp* app = nullptr;
   c_InputDevice* input = nullptr;
-  bool held[256] = {};
-  bool pointerDown = false;
+  BusyInput busyInput{nullptr};
   int gameOvers = 0;
 
   Player() {
@@ -64,6 +61,7 @@ struct Player {
     app->m_new();
     input = gc_new<c_InputDevice>()->m_new();
     zu_input_SetInputDevice(input);
+    busyInput = BusyInput(input);
     zu_app_ValidateDeviceWindow(false);
     zu_Quor_jscrw = 640;
     zu_Quor_jscrh = 480;
@@ -77,39 +75,17 @@ struct Player {
   }
 
   void Start(int game) {
-    for (int key = 0; key < 256; ++key) Hold(key, false);
+    busyInput.ReleaseAll();
     zu_random_Seed = 1234;
     app->m_Game = game;
     app->m_GfxW = 640;
     app->p_StartCurrentGame();
   }
 
-  void Hold(int key, bool down) {
-    if (held[key] == down) return;
-    held[key] = down;
-    input->p_KeyEvent(down ? kKeyEvent : kKeyUpEvent, key);
-  }
-
-  // Fire in bursts, up now and then, long sweeps left and right, and short clicks across
-  // the screen: enough for every game to move, shoot, jump and end.
-  void ApplyInput(int update) {
-    Hold(kSpace, update % 40 < 12);
-    Hold(kUp, update % 90 >= 30 && update % 90 < 45);
-    Hold(kLeft, update % 200 < 60);
-    Hold(kRight, update % 200 >= 100 && update % 200 < 160);
-    const bool click = update % 120 >= 60 && update % 120 < 70;
-    if (click != pointerDown) {
-      const float x = static_cast<float>(100 + (update * 37) % 440);
-      const float y = static_cast<float>(100 + (update * 53) % 280);
-      input->p_MouseEvent(click ? kMouseDown : kMouseUp, 0, x, y);
-      pointerDown = click;
-    }
-  }
-
   // One update as the shell runs it in play; only the game's own operation is timed.
   int64_t Update(int update) {
     host.millisecs = update * 16;
-    ApplyInput(update);
+    busyInput.Apply(update);
     input->p_BeginUpdate();
     app->p_SamplePointer();
     app->p_UpdateLatches();

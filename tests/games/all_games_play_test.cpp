@@ -1,17 +1,15 @@
-// Every game under a long stretch of busy input: fire in bursts, sweeps left and right, up
-// and down now and then, clicks across the screen, restarting whenever a play ends. No game
+// Every game under a long stretch of busy input, restarting whenever a play ends. No game
 // may write past its arrays (the sanitizer build runs this too), overfill the draw list or
 // let a non-finite number into its state, whatever the player does.
 #include <cmath>
 #include <string>
 
+#include "tests/games/busy_input.h"
 #include "tests/games/game_fixture.h"
 
 namespace {
 
 constexpr int kUpdates = 3000;
-constexpr int kMouseDown = 4, kMouseUp = 5;
-constexpr int kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 constexpr int kDrawListFloats = 37500;
 
 class AllGamesPlayTest : public GameTest, public testing::WithParamInterface<int> {
@@ -19,6 +17,7 @@ class AllGamesPlayTest : public GameTest, public testing::WithParamInterface<int
   void SetUp() override {
     GameTest::SetUp();
     SetUpGame(GetParam());
+    busyInput_ = BusyInput(input);
   }
 
   void Start() {
@@ -26,31 +25,10 @@ class AllGamesPlayTest : public GameTest, public testing::WithParamInterface<int
     app->p_StartCurrentGame();
   }
 
-  void Hold(int key, bool down) {
-    if (held_[key] == down) return;
-    held_[key] = down;
-    down ? KeyDown(key) : KeyUp(key);
-  }
-
-  void ApplyInput(int update) {
-    Hold(kSpace, update % 40 < 12);
-    Hold(kUp, update % 90 >= 30 && update % 90 < 45);
-    Hold(kDown, update % 150 >= 100 && update % 150 < 110);
-    Hold(kLeft, update % 200 < 60);
-    Hold(kRight, update % 200 >= 100 && update % 200 < 160);
-    const bool click = update % 120 >= 60 && update % 120 < 70;
-    if (click != pointerDown_) {
-      const float x = static_cast<float>(40 + (update * 37) % 560);
-      const float y = static_cast<float>(40 + (update * 53) % 400);
-      input->p_MouseEvent(click ? kMouseDown : kMouseUp, 0, x, y);
-      pointerDown_ = click;
-    }
-  }
-
   // One update of play as the shell runs it, drawing into a fresh draw list.
   void PlayOneUpdate(int update) {
     host.millisecs = update * 16;
-    ApplyInput(update);
+    busyInput_.Apply(update);
     input->p_BeginUpdate();
     app->p_SamplePointer();
     app->p_UpdateLatches();
@@ -59,8 +37,7 @@ class AllGamesPlayTest : public GameTest, public testing::WithParamInterface<int
     input->p_EndUpdate();
   }
 
-  bool held_[256] = {};
-  bool pointerDown_ = false;
+  BusyInput busyInput_{nullptr};
 };
 
 TEST_P(AllGamesPlayTest, StaysWithinItsArraysAndKeepsItsNumbersFinite) {

@@ -1,13 +1,12 @@
 // The games' tests: a ShellTest with a 640 x 480 virtual screen, the bitmap font's size
-// known, sound on, every sound effect slot holding a sample whose plays are recorded by
-// effect number, and the draw list read back as sprite commands.
+// known, sound on with every effect recorded, and the draw list read back as sprite
+// commands.
 #pragma once
 
-#include <map>
 #include <vector>
 
-#include "framework/audio.h"
 #include "framework/random.h"
+#include "tests/shell/effect_recorder.h"
 #include "tests/shell/shell_fixture.h"
 
 // One command of the draw list: image (or a negative shape kind), position, rotation, the
@@ -17,51 +16,11 @@ struct DrawnCommand {
   int frame;
 };
 
-struct PlayedEffect {
-  int number;
-  float volume;
-};
-
-// Stands in for the sound device and notes which effect each play used.
-class EffectRecorder : public ZuAudio {
- public:
-  std::map<ZuSample*, int> numbers;
-  std::vector<PlayedEffect> played;
-
-  int PlaySample(ZuSample* sample, int channel, int) override {
-    played.push_back({numbers[sample], 0.0f});
-    channel_ = channel;
-    return 0;
-  }
-  void SetVolume(int channel, float volume) override {
-    if (channel == channel_ && !played.empty()) played.back().volume = volume;
-  }
-  void StopChannel(int) override {}
-  void SetRate(int, float) override {}
-  void SetPan(int, float) override {}
-  int Count(int number) const {
-    int count = 0;
-    for (const PlayedEffect& effect : played) count += effect.number == number ? 1 : 0;
-    return count;
-  }
-
- private:
-  int channel_ = -1;
-};
-
 class GameTest : public ShellTest {
  protected:
   // `game` is the letter's number, 1 (A) .. 26 (Z).
   void SetUpGame(int game) {
-    testing::internal::CaptureStdout();  // the engine's note about the missing device
-    sounds = gc_new<EffectRecorder>();
-    testing::internal::GetCapturedStdout();
-    zu_audio_SetAudioDevice(sounds);
-    for (int n = 0; n < app->m_Sounds.Length(); ++n) {
-      ZuSample* sample = gc_new<ZuSample>();
-      sounds->numbers[sample] = n;
-      gc_assign(app->m_Sounds[n], gc_new<c_Sound>()->m_new(sample));
-    }
+    sounds = EffectRecorder::Install(app);
     app->m_Options[5] = 1;
     for (int i = 0; i < 33; ++i) app->m_Channels[i] = i;
     zu_Quor_jscrw = 640;

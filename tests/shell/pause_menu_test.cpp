@@ -1,11 +1,10 @@
 // The pause button and the pause menu: opening by key and by touch, the slide, the panel's
 // layout, key and touch navigation with its sounds, the turning gear, quitting (which
 // records the score) and the frozen game underneath.
-#include <map>
 #include <vector>
 
-#include "framework/audio.h"
 #include "shell/quor.h"
+#include "tests/shell/effect_recorder.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -33,49 +32,11 @@ std::vector<Command> Commands(const c_MyApp& app) {
   return out;
 }
 
-struct PlayedEffect {
-  int number;
-  float rate;
-  float volume;
-};
-
-// Stands in for the sound device and notes which effect each play used.
-class EffectRecorder : public ZuAudio {
- public:
-  std::map<ZuSample*, int> numbers;
-  std::vector<PlayedEffect> played;
-
-  int PlaySample(ZuSample* sample, int channel, int) override {
-    played.push_back({numbers[sample], 0.0f, 0.0f});
-    channel_ = channel;
-    return 0;
-  }
-  void SetRate(int channel, float rate) override {
-    if (channel == channel_ && !played.empty()) played.back().rate = rate;
-  }
-  void SetVolume(int channel, float volume) override {
-    if (channel == channel_ && !played.empty()) played.back().volume = volume;
-  }
-  void StopChannel(int) override {}
-  void SetPan(int, float) override {}
-
- private:
-  int channel_ = -1;
-};
-
 class PauseMenuTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    testing::internal::CaptureStdout();  // the engine's note about the missing device
-    sounds = gc_new<EffectRecorder>();
-    testing::internal::GetCapturedStdout();
-    zu_audio_SetAudioDevice(sounds);
-    for (int n : {96, 98, 99, 2, 7, 12, 13}) {
-      ZuSample* sample = gc_new<ZuSample>();
-      sounds->numbers[sample] = n;
-      gc_assign(app->m_Sounds[n], gc_new<c_Sound>()->m_new(sample));
-    }
+    sounds = EffectRecorder::Install(app);
     app->m_Options[5] = 1;
     for (int i = 0; i < 33; ++i) app->m_Channels[i] = i;
 
