@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "framework/random.h"
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/effect_recorder.h"
 #include "tests/shell/shell_fixture.h"
-
-// One command of the draw list: image (or a negative shape kind), position, rotation, the
-// two sizes and the frame.
-struct DrawnCommand {
-  float image, x, y, rot, sizeA, sizeB;
-  int frame;
-};
 
 class GameTest : public ShellTest {
  protected:
@@ -38,12 +32,8 @@ class GameTest : public ShellTest {
   // Commands of the draw list for `image` with a frame in fromFrame..toFrame.
   std::vector<DrawnCommand> Drawn(int image, int fromFrame = 0, int toFrame = 1 << 30) const {
     std::vector<DrawnCommand> out;
-    for (int i = 0; i < app->m_DrawCount; i += 15) {
-      const float* c = app->m_DrawList.begin() + i;
-      const int frame = static_cast<int>(c[6]);
-      if (c[0] == image && frame >= fromFrame && frame <= toFrame) {
-        out.push_back({c[0], c[1], c[2], c[3], c[4], c[5], frame});
-      }
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
+      if (c.kind == image && c.frame >= fromFrame && c.frame <= toFrame) out.push_back(c);
     }
     return out;
   }

@@ -3,17 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
 
 constexpr int kFont = 90;
-
-struct Command {
-  float kind, x, y, sizeA, sizeB;
-  int frame;
-  float alpha, red, green, blue;
-};
 
 class Badges : public ShellTest {
  protected:
@@ -24,19 +19,10 @@ class Badges : public ShellTest {
     app->m_ImgInfo[3 * kFont + 1] = 10;
   }
   // One update of the strip, drawn into an empty list.
-  std::vector<Command> Strip() {
+  std::vector<DrawnCommand> Strip() {
     app->m_DrawCount = 0;
     app->p_ShowBadges();
-    return Commands();
-  }
-  std::vector<Command> Commands() const {
-    std::vector<Command> out;
-    for (int i = 0; i < app->m_DrawCount; i += 15) {
-      const float* c = app->m_DrawList.begin() + i;
-      out.push_back(
-          {c[0], c[1], c[2], c[4], c[5], static_cast<int>(c[6]), c[7], c[10], c[11], c[12]});
-    }
-    return out;
+    return DrawnCommands(*app);
   }
 };
 
@@ -55,9 +41,9 @@ TEST_F(Badges, APanelSlidesInOverTenUpdatesStaysAndSlidesOutThenFreesItsSlot) {
   app->m_BadgeA[0] = 0;
   app->m_BadgeB[0] = 1;
   std::vector<float> xs;
-  std::vector<Command> first;
+  std::vector<DrawnCommand> first;
   for (int age = 2; age <= 241; ++age) {
-    const std::vector<Command> c = Strip();
+    const std::vector<DrawnCommand> c = Strip();
     ASSERT_FALSE(c.empty()) << "age " << age;
     xs.push_back(c[0].x);
     if (age == 2) first = c;
@@ -79,11 +65,11 @@ TEST_F(Badges, APanelSlidesInOverTenUpdatesStaysAndSlidesOutThenFreesItsSlot) {
   EXPECT_EQ(first[0].blue, 80.0f);
   EXPECT_FLOAT_EQ(first[0].alpha, 0.8f);
   std::string name;
-  for (const Command& c : first) {
+  for (const DrawnCommand& c : first) {
     if (c.kind == kFont) name += static_cast<char>(c.frame + 32);
   }
   EXPECT_EQ(name, "TestBadge");
-  const Command& icon = first.back();
+  const DrawnCommand& icon = first.back();
   EXPECT_EQ(icon.kind, 80.0f);
   EXPECT_EQ(icon.frame, 0);
   EXPECT_EQ(icon.sizeA, 0.5f);
@@ -94,7 +80,7 @@ TEST_F(Badges, APanelSlidesInOverTenUpdatesStaysAndSlidesOutThenFreesItsSlot) {
 TEST_F(Badges, EachSlotSitsOnePanelHigherAndIdsFrom64HaveNoIcon) {
   app->m_BadgeA[3] = 64;
   app->m_BadgeB[3] = 50;
-  const std::vector<Command> c = Strip();
+  const std::vector<DrawnCommand> c = Strip();
   ASSERT_EQ(c.size(), 1u) << "the panel alone: no name text and no icon";
   EXPECT_EQ(c[0].y, 480.0f - 34 * 4);
   EXPECT_EQ(c[0].x, 0.0f);
@@ -111,7 +97,7 @@ TEST_F(Badges, ASlotFarPastItsLifetimeIsFreedWithoutOverflow) {
 
 TEST_F(Badges, TheBoxIsAnOrangeFrameOverADarkRedPanel) {
   app->p_BadgesBox();
-  const std::vector<Command> c = Commands();
+  const std::vector<DrawnCommand> c = DrawnCommands(*app);
   ASSERT_EQ(c.size(), 2u);
   EXPECT_EQ(c[0].x, 64.0f);
   EXPECT_EQ(c[0].y, -1.0f);

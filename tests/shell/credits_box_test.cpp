@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -14,12 +15,6 @@ namespace {
 constexpr int kFont = 90;
 constexpr float kCell = 640.0f / 12;
 constexpr float kTolerance = 1e-3f;
-
-struct Command {
-  float kind, x, y, sizeA, sizeB;
-  int frame;
-  float alpha, red, green, blue;
-};
 
 class CreditBox : public ShellTest {
  protected:
@@ -37,19 +32,10 @@ class CreditBox : public ShellTest {
     app->m_DrawCount = 0;
     app->p_CreditBox();
   }
-  std::vector<Command> Commands() const {
-    std::vector<Command> out;
-    for (int i = 0; i < app->m_DrawCount; i += 15) {
-      const float* c = app->m_DrawList.begin() + i;
-      out.push_back(
-          {c[0], c[1], c[2], c[4], c[5], static_cast<int>(c[6]), c[7], c[10], c[11], c[12]});
-    }
-    return out;
-  }
   // The rectangle at (x, y) of size (w, h), within rounding.
-  std::vector<Command> RectsAt(float x, float y, float w, float h) const {
-    std::vector<Command> out;
-    for (const Command& c : Commands()) {
+  std::vector<DrawnCommand> RectsAt(float x, float y, float w, float h) const {
+    std::vector<DrawnCommand> out;
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind == -3717.0f && std::abs(c.x - x) < kTolerance && std::abs(c.y - y) < kTolerance &&
           std::abs(c.sizeA - w) < kTolerance && std::abs(c.sizeB - h) < kTolerance) {
         out.push_back(c);
@@ -57,7 +43,7 @@ class CreditBox : public ShellTest {
     }
     return out;
   }
-  void ExpectColour(const Command& c, float red, float green, float blue) {
+  void ExpectColour(const DrawnCommand& c, float red, float green, float blue) {
     EXPECT_EQ(c.red, red);
     EXPECT_EQ(c.green, green);
     EXPECT_EQ(c.blue, blue);
@@ -65,7 +51,7 @@ class CreditBox : public ShellTest {
   // Text lines by their y, in drawing order of first appearance.
   std::vector<std::pair<float, std::string>> TextLines() const {
     std::vector<std::pair<float, std::string>> lines;
-    for (const Command& c : Commands()) {
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind != kFont) continue;
       if (lines.empty() || lines.back().first != c.y) lines.push_back({c.y, ""});
       lines.back().second += static_cast<char>(c.frame + 32);
@@ -86,13 +72,13 @@ TEST_F(CreditBox, At640By480TheGridIs12By9CellsOf53AndAThird) {
   EXPECT_EQ(app->m_CreditRows, 9);
   const float half = kCell / 2;
   // Corner: black base only. Inner cell: white base and grey face.
-  const std::vector<Command> corner = RectsAt(-half, -half, kCell + 1, kCell + 1);
+  const std::vector<DrawnCommand> corner = RectsAt(-half, -half, kCell + 1, kCell + 1);
   ASSERT_EQ(corner.size(), 1u);
   ExpectColour(corner[0], 0, 0, 0);
   EXPECT_EQ(corner[0].alpha, 1.0f);
   ASSERT_EQ(RectsAt(kCell - half, kCell - half, kCell + 1, kCell + 1).size(), 1u);
   ExpectColour(RectsAt(kCell - half, kCell - half, kCell + 1, kCell + 1)[0], 255, 255, 255);
-  const std::vector<Command> face =
+  const std::vector<DrawnCommand> face =
       RectsAt(kCell - half + 2, kCell - half + 2, kCell - 4, kCell - 4);
   ASSERT_EQ(face.size(), 1u);
   ExpectColour(face[0], 128, 128, 128);
@@ -145,11 +131,11 @@ TEST_F(CreditBox, SlidingInTheCellsFlyInSmallAndFaint) {
   const float cs = kCell / 2;
   // Column 0 is 6 left of the middle column and row 0 is 4 above the middle row, each
   // lowered by 1 more: they start 20 x 49 and 20 x 25 units out.
-  const std::vector<Command> corner =
+  const std::vector<DrawnCommand> corner =
       RectsAt(-20.0f * 49 - cs / 2, -20.0f * 25 - cs / 2, cs + 1, cs + 1);
   ASSERT_EQ(corner.size(), 1u);
   EXPECT_FLOAT_EQ(corner[0].alpha, 1.0f / 3);
-  for (const Command& c : Commands()) {
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind == 91.0f) {
       EXPECT_EQ(c.x, 320.0f);
       EXPECT_EQ(c.y, 240.0f - 480);
@@ -169,7 +155,7 @@ TEST_F(CreditBox, CreditLinesCycleModuloOneLessThanTheNumberOfEntries) {
   const std::vector<std::pair<float, std::string>> lines = TextLines();
   std::string letters;
   std::vector<float> alphas;
-  for (const Command& c : Commands()) {
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind == kFont && c.x > 340 && c.x < 350) {
       letters += static_cast<char>(c.frame + 32);
       alphas.push_back(c.alpha);
@@ -184,7 +170,7 @@ TEST_F(CreditBox, CreditLinesCycleModuloOneLessThanTheNumberOfEntries) {
   app->m_CreditLine = 5;
   Box();
   letters.clear();
-  for (const Command& c : Commands()) {
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind == kFont && c.x > 340 && c.x < 350) letters += static_cast<char>(c.frame + 32);
   }
   EXPECT_EQ(letters, "CABCABCA");
@@ -207,7 +193,7 @@ TEST_F(CreditBox, TheLinesMoveUpOneEvery16UnitsFasterWithUpOrDownHeld) {
 TEST_F(CreditBox, FewerThanTwoEntriesShowNoLinesAndDoNotFail) {
   SetCredits({"only"});
   Box();
-  for (const Command& c : Commands()) {
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind == kFont) {
       EXPECT_TRUE(c.x < 200 || c.x > 500) << "only the corner numbers";
     }
@@ -223,8 +209,8 @@ TEST_F(CreditBox, TheTopBadgesShowDeviceAndVirtualSizesAndTheTwoRates) {
   Box();
   // 640 x 360: 6 rows; the grid starts 20 down, so the top badges sit at y 100.
   EXPECT_EQ(app->m_CreditRows, 6);
-  std::vector<Command> ovals;
-  for (const Command& c : Commands()) {
+  std::vector<DrawnCommand> ovals;
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind == -3716.0f) ovals.push_back(c);
   }
   ASSERT_EQ(ovals.size(), 8u);
@@ -237,7 +223,7 @@ TEST_F(CreditBox, TheTopBadgesShowDeviceAndVirtualSizesAndTheTwoRates) {
   EXPECT_NEAR(ovals[4].y, 20 + 4.5f * kCell, kTolerance);
 
   std::map<float, std::string> left, right;
-  for (const Command& c : Commands()) {
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind != kFont) continue;
     if (c.x < 100) left[c.y] += static_cast<char>(c.frame + 32);
     if (c.x > 540) right[c.y] += static_cast<char>(c.frame + 32);
@@ -275,7 +261,7 @@ TEST_F(CreditBox, ADegenerateScreenKeepsEveryColourWithinRange) {
   for (float height : {100.0f, 110.0f, 5.0f}) {
     zu_Quor_jscrh = height;
     Box();
-    for (const Command& c : Commands()) {
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       EXPECT_GE(c.red, 0.0f);
       EXPECT_LE(c.red, 255.0f);
       EXPECT_GE(c.blue, 0.0f);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/quor.h"
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -12,20 +13,6 @@ namespace {
 constexpr int kJump = 22;
 constexpr int kJumpTop = (kJump - 1) * 10;   // 210
 constexpr int kJumpLast = 260 + kJumpTop;    // 470
-
-struct Command {
-  float kind, x, y, sizeA, sizeB;
-  int frame;
-};
-
-std::vector<Command> Commands(const c_MyApp& app) {
-  std::vector<Command> out;
-  for (int i = 0; i < app.m_DrawCount; i += 15) {
-    const float* c = app.m_DrawList.begin() + i;
-    out.push_back({c[0], c[1], c[2], c[4], c[5], static_cast<int>(c[6])});
-  }
-  return out;
-}
 
 class GameFlowTest : public ShellTest {
  protected:
@@ -119,7 +106,7 @@ TEST_F(GameFlowTest, NumbersWithoutAGamePlayTheStandIn) {
     EXPECT_EQ(app->m_Score, 0) << game;
     Update();
     bool sprite = false;
-    for (const Command& c : Commands(*app)) {
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind == 4 && c.frame == 1 && c.x == 100 && c.y == 100) sprite = true;
     }
     EXPECT_TRUE(sprite) << game;
@@ -226,7 +213,7 @@ class ConsoleQuitTest : public GameFlowTest {
 
 TEST_F(ConsoleQuitTest, DrawsTheTestCardAndTheTextLinesDownTheRight) {
   app->p_ConsoleQuit();
-  const std::vector<Command> commands = Commands(*app);
+  const std::vector<DrawnCommand> commands = DrawnCommands(*app);
   ASSERT_FALSE(commands.empty());
   EXPECT_EQ(commands[0].kind, 91);
   EXPECT_EQ(commands[0].x, 320);
@@ -241,7 +228,7 @@ TEST_F(ConsoleQuitTest, DrawsTheTestCardAndTheTextLinesDownTheRight) {
   EXPECT_EQ(lineYs, (std::vector<float>{144, 176, 212, 232, 260, 298, 336, 356}));
   // "Press ¬K": the keyboard's K icon is font frame 97 + 16.
   bool keyIcon = false;
-  for (const Command& c : commands) keyIcon = keyIcon || (c.y == 336 && c.frame == 113);
+  for (const DrawnCommand& c : commands) keyIcon = keyIcon || (c.y == 336 && c.frame == 113);
   EXPECT_TRUE(keyIcon);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shell/quor.h"
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -11,36 +12,20 @@ namespace {
 constexpr int kJump = 22;
 constexpr int kFont = 90;
 
-struct Command {
-  float kind, x, y, sizeA, sizeB;
-  int frame;
-  float alpha, red, green, blue;
-};
-
-std::vector<Command> Commands(const c_MyApp& app) {
-  std::vector<Command> out;
-  for (int i = 0; i < app.m_DrawCount; i += 15) {
-    const float* c = app.m_DrawList.begin() + i;
-    out.push_back({c[0], c[1], c[2], c[4], c[5], static_cast<int>(c[6]), c[7], c[10], c[11],
-                   c[12]});
-  }
-  return out;
-}
-
-bool IsBannerShade(const Command& c) {
+bool IsBannerShade(const DrawnCommand& c) {
   return c.kind == ZU_DRAW_RECT && c.x == -1 && c.y == -1 && c.red == 0 && c.green == 0 &&
          c.blue == 0;
 }
 
 bool HasBanner(const c_MyApp& app) {
-  for (const Command& c : Commands(app)) {
+  for (const DrawnCommand& c : DrawnCommands(app)) {
     if (IsBannerShade(c)) return true;
   }
   return false;
 }
 
 // The glyphs of commands [from, to) as text (spaces are not drawn).
-std::string Spelled(const std::vector<Command>& commands, size_t from, size_t to) {
+std::string Spelled(const std::vector<DrawnCommand>& commands, size_t from, size_t to) {
   std::string out;
   for (size_t i = from; i < to && i < commands.size(); ++i) {
     out += static_cast<char>(commands[i].frame + 32);
@@ -60,12 +45,12 @@ class GameOverTest : public ShellTest {
     app->m_Game = kJump;
   }
   // The banner alone, drawn into an empty list.
-  std::vector<Command> BannerAt(int t, int mode = 10) {
+  std::vector<DrawnCommand> BannerAt(int t, int mode = 10) {
     app->m_Mode = mode;
     app->m_GameOverTime = t;
     app->m_DrawCount = 0;
     app->p_GameOver();
-    return Commands(*app);
+    return DrawnCommands(*app);
   }
 };
 
@@ -102,7 +87,7 @@ TEST_F(GameOverTest, BannerRunsEightyNineUpdatesThenTheScoreIsRecordedAndTheMenu
 }
 
 TEST_F(GameOverTest, FirstBannerFrameHasItsExactShapes) {
-  const std::vector<Command> c = BannerAt(1);
+  const std::vector<DrawnCommand> c = BannerAt(1);
   ASSERT_GE(c.size(), 11u);
   // Shade: alpha 1/40; bands: b = 12, so 24 wide from the left and 25 from the right.
   EXPECT_TRUE(IsBannerShade(c[0]));
@@ -157,7 +142,7 @@ TEST_F(GameOverTest, ShadeDarkensToSeventyPercent) {
 
 TEST_F(GameOverTest, AScoreThatReachesTheTopTenGetsThePlaceLine) {
   app->m_Score = 0;  // an empty table: 0 reaches first place
-  const std::vector<Command> c = BannerAt(30);
+  const std::vector<DrawnCommand> c = BannerAt(30);
   ASSERT_EQ(c.size(), 11u + 1u + 16u);  // shapes and words, the box, 16 visible glyphs
   // b = 216: the box is at (224, 480 - 144 - 16).
   EXPECT_EQ(c[11].kind, ZU_DRAW_RECT);
@@ -178,7 +163,7 @@ TEST_F(GameOverTest, AScoreThatReachesTheTopTenGetsThePlaceLine) {
 TEST_F(GameOverTest, PlaceLineNamesTheRankAndIsMissingBelowTheTopTen) {
   for (int i = 0; i < 10; ++i) app->m_Highscores[210 + i] = 100 - 10 * i;
   app->m_Score = 75;
-  std::vector<Command> c = BannerAt(30);
+  std::vector<DrawnCommand> c = BannerAt(30);
   EXPECT_EQ(Spelled(c, c.size() - 3, c.size()), "4th");
   app->m_Score = 5;
   c = BannerAt(30);

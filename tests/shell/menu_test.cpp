@@ -8,6 +8,7 @@
 
 #include "framework/audio.h"
 #include "tests/host/audio/audio_engine_openal_config.h"
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -22,12 +23,6 @@ constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
 constexpr int kKeySpace = 32;
 constexpr int kKeyEscape = 27;
-
-struct Command {
-  float kind, x, y, sizeA, sizeB;
-  int frame;
-  float alpha, red, green, blue;
-};
 
 // Keeps the effects the menu plays: number of calls, and each rate and volume.
 class TickRecorder : public ZuAudio {
@@ -80,26 +75,17 @@ class Menu : public ShellTest {
     app->m_TouchY[0] = y;
     app->m_TouchDown = 1;
   }
-  std::vector<Command> Commands() const {
-    std::vector<Command> out;
-    for (int i = 0; i < app->m_DrawCount; i += 15) {
-      const float* c = app->m_DrawList.begin() + i;
-      out.push_back(
-          {c[0], c[1], c[2], c[4], c[5], static_cast<int>(c[6]), c[7], c[10], c[11], c[12]});
-    }
-    return out;
-  }
   // The rectangle drawn at (x, y) with size (w, h), if any.
-  const Command* FindRect(float x, float y, float w, float h) {
-    found = Commands();
-    for (const Command& c : found) {
+  const DrawnCommand* FindRect(float x, float y, float w, float h) {
+    found = DrawnCommands(*app);
+    for (const DrawnCommand& c : found) {
       if (c.kind == -3717.0f && c.x == x && c.y == y && c.sizeA == w && c.sizeB == h) return &c;
     }
     return nullptr;
   }
-  std::vector<Command> Images(int image) const {
-    std::vector<Command> out;
-    for (const Command& c : Commands()) {
+  std::vector<DrawnCommand> Images(int image) const {
+    std::vector<DrawnCommand> out;
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind == static_cast<float>(image)) out.push_back(c);
     }
     return out;
@@ -108,7 +94,7 @@ class Menu : public ShellTest {
   std::vector<std::string> Lines(float red, float green, float blue) const {
     std::vector<std::string> lines;
     float lastY = -1e9f;
-    for (const Command& c : Commands()) {
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind != kFont || c.red != red || c.green != green || c.blue != blue) continue;
       if (c.y != lastY) lines.emplace_back();
       lastY = c.y;
@@ -118,7 +104,7 @@ class Menu : public ShellTest {
   }
 
   TickRecorder* audio = nullptr;
-  std::vector<Command> found;
+  std::vector<DrawnCommand> found;
 };
 
 // --- the calendar lock ---
@@ -133,7 +119,7 @@ TEST_F(Menu, OnTheFifteenthOfDecember2014TheLaterCardsAreLockedDarkAndLow) {
   EXPECT_EQ(app->m_Title2, String("Game"));
   EXPECT_EQ(app->m_Blurb, String("This game is currently locked.\\n Try again later."));
   // The big faint picture is the locked one, left of the panel.
-  const Command picture = Images(kIcons).front();
+  const DrawnCommand picture = Images(kIcons).front();
   EXPECT_EQ(picture.frame, 62);
   EXPECT_EQ(picture.sizeA, 8.0f);
   EXPECT_EQ(picture.x, 250.0f);
@@ -143,14 +129,14 @@ TEST_F(Menu, OnTheFifteenthOfDecember2014TheLaterCardsAreLockedDarkAndLow) {
   // its colour at brightness 0.2: the green factors of colours 1..7 times 51.
   const float greenFactor[8] = {0, 0.1f, 0.5f, 1.0f, 1.0f, 1.0f, 0.1f, 0.1f};
   for (int n = 17; n <= 26; ++n) {
-    const Command* body = FindRect(17.0f * n + 1, 436, 15, 180);
+    const DrawnCommand* body = FindRect(17.0f * n + 1, 436, 15, 180);
     ASSERT_NE(body, nullptr) << "card " << n;
     EXPECT_NEAR(body->green, greenFactor[n % 7 + 1] * 51, 1e-4f) << "card " << n;
     EXPECT_EQ(body->alpha, 1.0f);
   }
   EXPECT_EQ(FindRect(17.0f * 16 + 1, 436, 15, 180), nullptr) << "card 16 is open";
 
-  std::vector<Command> icons = Images(kIcons);
+  std::vector<DrawnCommand> icons = Images(kIcons);
   ASSERT_EQ(icons.size(), 27u);  // the picture, then one icon per card
   EXPECT_EQ(icons[16].frame, 15);
   for (int n = 17; n <= 26; ++n) EXPECT_EQ(icons[n].frame, 63) << "card " << n;
@@ -334,8 +320,8 @@ TEST_F(Menu, TheTitleWordsAndDescriptionTakeTheirColoursFromTheSelection) {
   EXPECT_EQ(blurb[0], "Keepthewheelfrom");
   EXPECT_EQ(blurb[1], "hittingthebushes.");
 
-  std::vector<Command> glyphs;
-  for (const Command& c : Commands()) {
+  std::vector<DrawnCommand> glyphs;
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind == kFont) glyphs.push_back(c);
   }
   // y0 = Int(480 * 0.2) = 96; the leading space puts the first letter one advance in.
@@ -370,8 +356,8 @@ TEST_P(MenuLists, EachListShowsAsManyLinesAsItsHalfOfTheScreenHolds) {
 
   // The panel is 140 wide at the right edge; scores end 11 characters along.
   ASSERT_NE(FindRect(500, 0, 140, c.height), nullptr);
-  std::vector<Command> best;
-  for (const Command& g : Commands()) {
+  std::vector<DrawnCommand> best;
+  for (const DrawnCommand& g : DrawnCommands(*app)) {
     if (g.kind == kFont && g.red == 255 && g.green == 200) best.push_back(g);
   }
   EXPECT_EQ(best[0].x, 530.5f);
@@ -409,7 +395,7 @@ TEST_F(Menu, ThePanelAndButtonsSlideInOver32Frames) {
   app->p_Menu();
   EXPECT_EQ(app->m_MenuSlide, -31);
   EXPECT_NE(FindRect(640 - 140 + 124, 0, 140, 480), nullptr);
-  const Command logo = Images(93).front();
+  const DrawnCommand logo = Images(93).front();
   EXPECT_EQ(logo.y, 4.0f * -31 + 32);
   EXPECT_FLOAT_EQ(logo.sizeA, 0.35f);
   for (int i = 0; i < 40; ++i) app->p_Menu();
@@ -422,7 +408,7 @@ TEST_F(Menu, CardsEaseASixthOfTheWayToTheirPlaceEachFrame) {
   app->m_MenuSel = 10;
   app->p_Menu();
   // From 0 towards 340: 56.67, drawn at Int; the body starts 16 lower.
-  const Command* selected = FindRect(171, 72, 15, 180);
+  const DrawnCommand* selected = FindRect(171, 72, 15, 180);
   ASSERT_NE(selected, nullptr);
   EXPECT_NEAR(selected->red, 0.1f * 255 / 6, 1e-3f);  // colour 10 mod 7 + 1 = 4, green
   EXPECT_NEAR(selected->green, 255.0f / 6, 1e-3f);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -16,12 +17,6 @@ constexpr int kKeyEnter = 13;
 constexpr int kKeyEscape = 27;
 constexpr int kKeyUp = 38;
 constexpr int kKeyDown = 40;
-
-struct Command {
-  float kind, x, y, rot, sizeA, sizeB;
-  int frame;
-  float alpha, red, green, blue;
-};
 
 class OptionBox : public ShellTest {
  protected:
@@ -55,18 +50,9 @@ class OptionBox : public ShellTest {
     KeyUp(key);
     Box();
   }
-  std::vector<Command> Commands() const {
-    std::vector<Command> out;
-    for (int i = 0; i < app->m_DrawCount; i += 15) {
-      const float* c = app->m_DrawList.begin() + i;
-      out.push_back(
-          {c[0], c[1], c[2], c[3], c[4], c[5], static_cast<int>(c[6]), c[7], c[10], c[11], c[12]});
-    }
-    return out;
-  }
-  const Command* FindRect(float x, float y, float w, float h) {
-    found = Commands();
-    for (const Command& c : found) {
+  const DrawnCommand* FindRect(float x, float y, float w, float h) {
+    found = DrawnCommands(*app);
+    for (const DrawnCommand& c : found) {
       if (c.kind == -3717.0f && c.x == x && c.y == y && c.sizeA == w && c.sizeB == h) return &c;
     }
     return nullptr;
@@ -75,7 +61,7 @@ class OptionBox : public ShellTest {
   std::vector<std::string> Labels() const {
     std::vector<std::string> lines;
     float lastY = -1e9f;
-    for (const Command& c : Commands()) {
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind != kFont) continue;
       if (c.y != lastY) lines.emplace_back();
       lastY = c.y;
@@ -86,23 +72,23 @@ class OptionBox : public ShellTest {
   // Effects played so far: each one moves the channel ring on by one.
   int Ticks() const { return app->m_NextChannel; }
 
-  std::vector<Command> found;
+  std::vector<DrawnCommand> found;
 };
 
 TEST_F(OptionBox, FullyShownTheRowsStackUnderTheBackButton) {
   app->m_OptSel = 1;
   Box();
-  const Command* panel = FindRect(50, 0, 540, 480);
+  const DrawnCommand* panel = FindRect(50, 0, 540, 480);
   ASSERT_NE(panel, nullptr);
   EXPECT_EQ(panel->red, 150.0f);
   EXPECT_EQ(panel->green, 75.0f);
   EXPECT_FLOAT_EQ(panel->alpha, 0.85f);
 
-  const Command* sound = FindRect(84, 128, 472, 24);
+  const DrawnCommand* sound = FindRect(84, 128, 472, 24);
   ASSERT_NE(sound, nullptr);
   EXPECT_EQ(sound->green, 180.0f) << "the selected row is light blue";
   EXPECT_EQ(sound->alpha, 0.5f);
-  const Command* iCade = FindRect(84, 168, 472, 24);
+  const DrawnCommand* iCade = FindRect(84, 168, 472, 24);
   ASSERT_NE(iCade, nullptr);
   EXPECT_EQ(iCade->blue, 160.0f);
   EXPECT_EQ(iCade->green, 0.0f);
@@ -113,9 +99,9 @@ TEST_F(OptionBox, FullyShownTheRowsStackUnderTheBackButton) {
   const std::vector<std::string> expected = {"<[BACK]", "Sound:On", "iCade:Off", "Fullscreen",
                                              "Credits"};
   EXPECT_EQ(Labels(), expected);
-  const std::vector<Command> all = Commands();
-  std::vector<Command> gear;
-  for (const Command& c : all) {
+  const std::vector<DrawnCommand> all = DrawnCommands(*app);
+  std::vector<DrawnCommand> gear;
+  for (const DrawnCommand& c : all) {
     if (c.kind == kButtons) gear.push_back(c);
   }
   ASSERT_EQ(gear.size(), 3u);
@@ -136,7 +122,7 @@ TEST_F(OptionBox, SlidingInItRisesFromBelowAndTheBackButtonFromTheLeft) {
   Box();
   EXPECT_NE(FindRect(50, 240, 540, 480), nullptr);
   EXPECT_NE(FindRect(84, 368, 472, 24), nullptr);
-  for (const Command& c : Commands()) {
+  for (const DrawnCommand& c : DrawnCommands(*app)) {
     if (c.kind == kButtons) {
       EXPECT_EQ(c.x, -20.0f);
       EXPECT_EQ(c.sizeA, 2.0f) << "selected, the back button is larger";

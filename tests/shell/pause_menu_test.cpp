@@ -5,6 +5,7 @@
 
 #include "shell/quor.h"
 #include "tests/shell/effect_recorder.h"
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -15,22 +16,6 @@ constexpr int kSpace = 32;
 constexpr int kLeft = 37;
 constexpr int kRight = 39;
 constexpr int kJump = 22;
-
-struct Command {
-  float kind, x, y, rot, sizeA, sizeB;
-  int frame;
-  float alpha, red, green, blue;
-};
-
-std::vector<Command> Commands(const c_MyApp& app) {
-  std::vector<Command> out;
-  for (int i = 0; i < app.m_DrawCount; i += 15) {
-    const float* c = app.m_DrawList.begin() + i;
-    out.push_back({c[0], c[1], c[2], c[3], c[4], c[5], static_cast<int>(c[6]), c[7], c[10],
-                   c[11], c[12]});
-  }
-  return out;
-}
 
 class PauseMenuTest : public ShellTest {
  protected:
@@ -70,16 +55,16 @@ class PauseMenuTest : public ShellTest {
     sounds->played.clear();
   }
   // Image commands of `image` and `frame`, in drawing order.
-  std::vector<Command> Images(int image, int frame) {
-    std::vector<Command> out;
-    for (const Command& c : Commands(*app)) {
+  std::vector<DrawnCommand> Images(int image, int frame) {
+    std::vector<DrawnCommand> out;
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind == image && c.frame == frame) out.push_back(c);
     }
     return out;
   }
-  std::vector<Command> Rects() {
-    std::vector<Command> out;
-    for (const Command& c : Commands(*app)) {
+  std::vector<DrawnCommand> Rects() {
+    std::vector<DrawnCommand> out;
+    for (const DrawnCommand& c : DrawnCommands(*app)) {
       if (c.kind == ZU_DRAW_RECT) out.push_back(c);
     }
     return out;
@@ -109,7 +94,7 @@ TEST_F(PauseMenuTest, EscapeOpensTheMenuWithAChime) {
 
 TEST_F(PauseMenuTest, PauseButtonIsAFaintIconInTheCorner) {
   Update();
-  const std::vector<Command> buttons = Images(97, 0);
+  const std::vector<DrawnCommand> buttons = Images(97, 0);
   ASSERT_EQ(buttons.size(), 1u);
   EXPECT_EQ(buttons[0].x, 16);
   EXPECT_EQ(buttons[0].y, 16);
@@ -170,7 +155,7 @@ TEST_F(PauseMenuTest, ScreenDarkensWithTheDistanceOfThePanel) {
 
 TEST_F(PauseMenuTest, LandscapePanelAndButtons) {
   OpenAndSettle();
-  const std::vector<Command> rects = Rects();
+  const std::vector<DrawnCommand> rects = Rects();
   ASSERT_GE(rects.size(), 4u);
   // Panel centred on (320, 248).
   EXPECT_EQ(rects[1].x, 192);
@@ -185,26 +170,26 @@ TEST_F(PauseMenuTest, LandscapePanelAndButtons) {
   EXPECT_EQ(rects[3].y, 304);
   EXPECT_EQ(rects[3].blue, 255);
 
-  const std::vector<Command> resume = Images(97, 3);
+  const std::vector<DrawnCommand> resume = Images(97, 3);
   ASSERT_EQ(resume.size(), 1u);
   EXPECT_EQ(resume[0].x, 320);
   EXPECT_EQ(resume[0].y, 248);
   EXPECT_EQ(resume[0].sizeA, 2);
   EXPECT_EQ(resume[0].blue, 250);
-  const std::vector<Command> quit = Images(97, 1);
+  const std::vector<DrawnCommand> quit = Images(97, 1);
   ASSERT_EQ(quit.size(), 1u);
   EXPECT_EQ(quit[0].x, 180);
   EXPECT_EQ(quit[0].y, 184);
   EXPECT_EQ(quit[0].red, 255);
   EXPECT_EQ(quit[0].green, 50);
   for (int frame : {8, 9, 10}) {
-    const std::vector<Command> gear = Images(95, frame);
+    const std::vector<DrawnCommand> gear = Images(95, frame);
     ASSERT_EQ(gear.size(), 1u) << frame;
     EXPECT_EQ(gear[0].x, 460);
     EXPECT_EQ(gear[0].y, 184);
   }
   // The ring marks resume, the selection a fresh menu starts with.
-  const std::vector<Command> ring = Images(97, 6);
+  const std::vector<DrawnCommand> ring = Images(97, 6);
   ASSERT_EQ(ring.size(), 1u);
   EXPECT_EQ(ring[0].x, 320);
   EXPECT_EQ(ring[0].sizeA, 2.5f);
@@ -214,7 +199,7 @@ TEST_F(PauseMenuTest, PortraitPanelIsNarrowerAndTaller) {
   zu_Quor_jscrw = 360;
   app->m_Landscape = 0;
   OpenAndSettle();
-  const std::vector<Command> rects = Rects();
+  const std::vector<DrawnCommand> rects = Rects();
   ASSERT_GE(rects.size(), 4u);
   EXPECT_EQ(rects[1].x, 84);
   EXPECT_EQ(rects[1].y, 156);

@@ -3,15 +3,10 @@
 #include <utility>
 #include <vector>
 
+#include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
-
-struct Command {
-  float kind, x, y, sizeA, sizeB;
-  int frame;
-  float alpha, red, green, blue;
-};
 
 class ScoreLine : public ShellTest {
  protected:
@@ -25,17 +20,8 @@ class ScoreLine : public ShellTest {
     app->m_Game = 2;
     app->p_CLS2D();
   }
-  std::vector<Command> Commands() {
-    std::vector<Command> out;
-    for (int i = 0; i < app->m_DrawCount; i += 15) {
-      const float* c = app->m_DrawList.begin() + i;
-      out.push_back({c[0], c[1], c[2], c[4], c[5], static_cast<int>(c[6]), c[7], c[10], c[11],
-                     c[12]});
-    }
-    return out;
-  }
   // The characters spelled by the glyph commands (spaces are not drawn).
-  std::string Spelled(const std::vector<Command>& commands, size_t from, size_t to) {
+  std::string Spelled(const std::vector<DrawnCommand>& commands, size_t from, size_t to) {
     std::string out;
     for (size_t i = from; i < to && i < commands.size(); ++i) {
       EXPECT_EQ(commands[i].kind, 90.0f);
@@ -71,7 +57,7 @@ TEST_F(ScoreLine, ShownScoreClosesASixthOfTheGapAndSnapsWithinSix) {
 TEST_F(ScoreLine, ScoreIsEightDigitsTwiceSizeCentredAtTheTop) {
   app->m_Score = app->m_ShownScore = 123;
   app->p_ScoreDisplay();
-  const std::vector<Command> c = Commands();
+  const std::vector<DrawnCommand> c = DrawnCommands(*app);
   ASSERT_GE(c.size(), 8u);
   EXPECT_EQ(Spelled(c, 0, 8), "00000123");
   // " 00000123" measures 8 x 14 = 112 at scale 2: the first digit sits at 320 - 56 + 14.
@@ -88,7 +74,7 @@ TEST_F(ScoreLine, NextLineNamesTheLowestPlaceNotYetBeaten) {
   SetTable({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
   app->m_Score = app->m_ShownScore = 450;
   app->p_ScoreDisplay();
-  const std::vector<Command> c = Commands();
+  const std::vector<DrawnCommand> c = DrawnCommands(*app);
   EXPECT_EQ(Spelled(c, 8, c.size()), "6th00000500");
   EXPECT_EQ(app->m_TmpG, 5);
   EXPECT_EQ(app->m_TmpD, 500);
@@ -104,7 +90,7 @@ TEST_F(ScoreLine, EmptyTableAimsAtFirstPlace) {
     app->m_Game = game;
     app->m_Score = app->m_ShownScore = 0;
     app->p_ScoreDisplay();
-    const std::vector<Command> c = Commands();
+    const std::vector<DrawnCommand> c = DrawnCommands(*app);
     EXPECT_EQ(Spelled(c, 8, c.size()), "1st00000000");
     EXPECT_EQ(app->m_TmpG, 0);
   }
@@ -114,7 +100,7 @@ TEST_F(ScoreLine, BelowTheWholeTableShowsTheTenthScoreWithoutAnOrdinal) {
   SetTable({5000, 4000, 3000, 2500, 2000, 1800, 1600, 1400, 1200, 1000});
   app->m_Score = app->m_ShownScore = 5;
   app->p_ScoreDisplay();
-  const std::vector<Command> c = Commands();
+  const std::vector<DrawnCommand> c = DrawnCommands(*app);
   EXPECT_EQ(Spelled(c, 8, c.size()), "00001000");
   EXPECT_EQ(app->m_TmpG, 10);
   // "  00001000" (the added space, the empty ordinal's space) measures 9 x 7 = 63; the first
@@ -125,10 +111,10 @@ TEST_F(ScoreLine, BelowTheWholeTableShowsTheTenthScoreWithoutAnOrdinal) {
 TEST_F(ScoreLine, HeartsRunLeftFromTheRightEdge) {
   app->m_Lives = 3;
   app->p_ScoreDisplay(1);
-  std::vector<Command> c = Commands();
+  std::vector<DrawnCommand> c = DrawnCommands(*app);
   ASSERT_GE(c.size(), 3u);
   for (int i = 0; i < 3; ++i) {
-    const Command& heart = c[c.size() - 3 + i];
+    const DrawnCommand& heart = c[c.size() - 3 + i];
     EXPECT_EQ(heart.kind, 50.0f);
     EXPECT_EQ(heart.x, 592.0f - 24 * i);
     EXPECT_EQ(heart.y, 24.0f);
@@ -137,11 +123,11 @@ TEST_F(ScoreLine, HeartsRunLeftFromTheRightEdge) {
   }
   app->p_CLS2D();
   app->p_ScoreDisplay(0);
-  for (const Command& command : Commands()) EXPECT_NE(command.kind, 50.0f);
+  for (const DrawnCommand& command : DrawnCommands(*app)) EXPECT_NE(command.kind, 50.0f);
   app->p_CLS2D();
   zu_Quor_jscrw = 533.5f;  // the first heart starts on a whole unit
   app->p_ScoreDisplay(1);
-  EXPECT_EQ(Commands()[Commands().size() - 3].x, 485.0f);
+  EXPECT_EQ(DrawnCommands(*app)[DrawnCommands(*app).size() - 3].x, 485.0f);
 }
 
 class CreditBadge : public ScoreLine {};
@@ -161,7 +147,7 @@ TEST_F(CreditBadge, SlidesInFromBelowTheBottomRightCorner) {
   app->m_Game = 3;
   app->m_GfxW = 640;
   app->p_GfxShow(9, 0);
-  const std::vector<Command> c = Commands();
+  const std::vector<DrawnCommand> c = DrawnCommands(*app);
   ASSERT_EQ(c.size(), 9u);  // three ovals, the bar, "GfxBy"
   // t = 639: bar y 462 + 79 x 4, ovals at 480 + 39 x 8.
   EXPECT_EQ(c[0].kind, -3716.0f);
@@ -195,7 +181,7 @@ TEST_F(CreditBadge, SlidesInFromBelowTheBottomRightCorner) {
 TEST_F(CreditBadge, RestsInTheCornerAndLeavesDownwards) {
   app->m_GfxW = 401;  // t = 399: resting
   app->p_GfxShow(7, 1);
-  std::vector<Command> c = Commands();
+  std::vector<DrawnCommand> c = DrawnCommands(*app);
   ASSERT_EQ(c.size(), 9u);
   EXPECT_EQ(c[0].y, 480.0f);
   EXPECT_EQ(c[3].y, 462.0f);
@@ -207,7 +193,7 @@ TEST_F(CreditBadge, RestsInTheCornerAndLeavesDownwards) {
   app->p_CLS2D();
   app->m_GfxW = 51;  // t = 50
   app->p_GfxShow(7, 0);
-  c = Commands();
+  c = DrawnCommands(*app);
   EXPECT_EQ(c[0].y, 480.0f + 80);
   EXPECT_EQ(c[3].y, 462.0f + 280);
 }
