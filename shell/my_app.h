@@ -349,6 +349,7 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Golfing();
   int p_Game_Golfing();
+  int p_Get_Golfing();
 
   int p_LoadGame_Hover();
   int p_Game_Hover();
@@ -399,6 +400,9 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Waves();
   int p_Game_Waves();
+  int p_Add_Waves(float x, float y, int direction, float speed, int kind);
+  int p_Launch_Waves(int mode);
+  int p_Launch_Waves2();
 
   int p_LoadGame_Xplode();
   int p_Game_Xplode();

@@ -21,8 +21,6 @@ int c_MyApp::p_Game_Dudazevuva2() { return p_Game(); }
 int c_MyApp::p_LoadGame_Flappy() { return p_FreshGame(); }
 int c_MyApp::p_Game_Flappy() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Golfing() { return p_FreshGame(); }
-int c_MyApp::p_Game_Golfing() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Hover() { return p_FreshGame(); }
 int c_MyApp::p_Game_Hover() { return p_Game(); }
@@ -57,17 +55,11 @@ int c_MyApp::p_Game_Qubic() { return p_Game(); }
 int c_MyApp::p_LoadGame_Roller() { return p_FreshGame(); }
 int c_MyApp::p_Game_Roller() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Soda() { return p_FreshGame(); }
-int c_MyApp::p_Game_Soda() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Tower() { return p_FreshGame(); }
 int c_MyApp::p_Game_Tower() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Umbrella() { return p_FreshGame(); }
-int c_MyApp::p_Game_Umbrella() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Waves() { return p_FreshGame(); }
-int c_MyApp::p_Game_Waves() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Xplode() { return p_FreshGame(); }
 int c_MyApp::p_Game_Xplode() { return p_Game(); }
