@@ -27,8 +27,6 @@ int c_MyApp::p_Game_Golfing() { return p_Game(); }
 int c_MyApp::p_LoadGame_Hover() { return p_FreshGame(); }
 int c_MyApp::p_Game_Hover() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Ice() { return p_FreshGame(); }
-int c_MyApp::p_Game_Ice() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Jetpac() { return p_FreshGame(); }
 int c_MyApp::p_Game_Jetpac() { return p_Game(); }
@@ -42,8 +40,6 @@ int c_MyApp::p_Game_NotSame() { return p_Game(); }
 int c_MyApp::p_LoadGame_Map() { return p_FreshGame(); }
 int c_MyApp::p_Game_Map() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Numbers() { return p_FreshGame(); }
-int c_MyApp::p_Game_Numbers() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Octopus() { return p_FreshGame(); }
 int c_MyApp::p_Game_Octopus() { return p_Game(); }
@@ -72,8 +68,6 @@ int c_MyApp::p_Game_Waves() { return p_Game(); }
 int c_MyApp::p_LoadGame_Xplode() { return p_FreshGame(); }
 int c_MyApp::p_Game_Xplode() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Yahtzee() { return p_FreshGame(); }
-int c_MyApp::p_Game_Yahtzee() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Zone() { return p_FreshGame(); }
 int c_MyApp::p_Game_Zone() { return p_Game(); }
