@@ -371,6 +371,7 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Numbers();
   int p_Game_Numbers();
+  int p_Get_Numbers();
 
   int p_LoadGame_Octopus();
   int p_Game_Octopus();
@@ -409,6 +410,9 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Yahtzee();
   int p_Game_Yahtzee();
+  int p_Next_Yahtzee();
+  int p_Score_Yahtzee(int d1, int d2, int d3, int d4, int d5, float x, float y);
+  int p_Magic_Yahtzee(float x, float y, int value);
 
   int p_LoadGame_Zone();
   int p_Game_Zone();

@@ -25,8 +25,6 @@ int c_MyApp::p_Game_Flappy() { return p_Game(); }
 int c_MyApp::p_LoadGame_Hover() { return p_FreshGame(); }
 int c_MyApp::p_Game_Hover() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Ice() { return p_FreshGame(); }
-int c_MyApp::p_Game_Ice() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Jetpac() { return p_FreshGame(); }
 int c_MyApp::p_Game_Jetpac() { return p_Game(); }
@@ -40,8 +38,6 @@ int c_MyApp::p_Game_NotSame() { return p_Game(); }
 int c_MyApp::p_LoadGame_Map() { return p_FreshGame(); }
 int c_MyApp::p_Game_Map() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Numbers() { return p_FreshGame(); }
-int c_MyApp::p_Game_Numbers() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Octopus() { return p_FreshGame(); }
 int c_MyApp::p_Game_Octopus() { return p_Game(); }
@@ -64,8 +60,6 @@ int c_MyApp::p_Game_Tower() { return p_Game(); }
 int c_MyApp::p_LoadGame_Xplode() { return p_FreshGame(); }
 int c_MyApp::p_Game_Xplode() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Yahtzee() { return p_FreshGame(); }
-int c_MyApp::p_Game_Yahtzee() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Zone() { return p_FreshGame(); }
 int c_MyApp::p_Game_Zone() { return p_Game(); }
