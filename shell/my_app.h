@@ -359,12 +359,16 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Jetpac();
   int p_Game_Jetpac();
+  int p_GetLev_Jetpac();
 
   int p_LoadGame_Karate();
   int p_Game_Karate();
 
   int p_LoadGame_NotSame();
   int p_Game_NotSame();
+  int p_GetLev_NotSame();
+  int p_NowAt_NotSame(int x, int y);
+  int p_Drop_NotSame(int x, int y);
 
   int p_LoadGame_Map();
   int p_Game_Map();

@@ -26,14 +26,8 @@ int c_MyApp::p_LoadGame_Hover() { return p_FreshGame(); }
 int c_MyApp::p_Game_Hover() { return p_Game(); }
 
 
-int c_MyApp::p_LoadGame_Jetpac() { return p_FreshGame(); }
-int c_MyApp::p_Game_Jetpac() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Karate() { return p_FreshGame(); }
-int c_MyApp::p_Game_Karate() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_NotSame() { return p_FreshGame(); }
-int c_MyApp::p_Game_NotSame() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Map() { return p_FreshGame(); }
 int c_MyApp::p_Game_Map() { return p_Game(); }
