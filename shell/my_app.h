@@ -343,6 +343,7 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Dudazevuva2();
   int p_Game_Dudazevuva2();
+  int p_AddWave_Dudazevuva2();
 
   int p_LoadGame_Flappy();
   int p_Game_Flappy();
@@ -353,6 +354,9 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Hover();
   int p_Game_Hover();
+  int p_Add_Hover();
+  int p_Add_Hover2();
+  int p_Spike_Hover(float x, float y);
 
   int p_LoadGame_Ice();
   int p_Game_Ice();

@@ -15,15 +15,9 @@ int c_MyApp::p_Game_Chaos() { return p_Game(); }
 int c_MyApp::p_LoadGame_Detonation() { return p_FreshGame(); }
 int c_MyApp::p_Game_Detonation() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Dudazevuva2() { return p_FreshGame(); }
-int c_MyApp::p_Game_Dudazevuva2() { return p_Game(); }
-
-int c_MyApp::p_LoadGame_Flappy() { return p_FreshGame(); }
-int c_MyApp::p_Game_Flappy() { return p_Game(); }
 
 
-int c_MyApp::p_LoadGame_Hover() { return p_FreshGame(); }
-int c_MyApp::p_Game_Hover() { return p_Game(); }
+
 
 
 
