@@ -3,8 +3,6 @@
 // (for example games/flappy.cpp) and is deleted from here in the same change.
 #include "shell/my_app.h"
 
-int c_MyApp::p_LoadGame_Abstract() { return p_FreshGame(); }
-int c_MyApp::p_Game_Abstract() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Vever() { return p_FreshGame(); }
 int c_MyApp::p_Game_Vever() { return p_Game(); }
@@ -39,8 +37,6 @@ int c_MyApp::p_Game_Karate() { return p_Game(); }
 int c_MyApp::p_LoadGame_NotSame() { return p_FreshGame(); }
 int c_MyApp::p_Game_NotSame() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Map() { return p_FreshGame(); }
-int c_MyApp::p_Game_Map() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Numbers() { return p_FreshGame(); }
 int c_MyApp::p_Game_Numbers() { return p_Game(); }
@@ -60,8 +56,6 @@ int c_MyApp::p_Game_Roller() { return p_Game(); }
 int c_MyApp::p_LoadGame_Soda() { return p_FreshGame(); }
 int c_MyApp::p_Game_Soda() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Tower() { return p_FreshGame(); }
-int c_MyApp::p_Game_Tower() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Umbrella() { return p_FreshGame(); }
 int c_MyApp::p_Game_Umbrella() { return p_Game(); }
