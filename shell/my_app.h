@@ -331,6 +331,7 @@ class c_MyApp : public c_App {
   // --- the games (games/<name>.cpp); each game may add its own helpers below its pair ---
   int p_LoadGame_Abstract();
   int p_Game_Abstract();
+  int p_Add_Abstract();
 
   int p_LoadGame_Vever();
   int p_Game_Vever();
@@ -376,6 +377,7 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Map();
   int p_Game_Map();
+  int p_Make_Map();
 
   int p_LoadGame_Numbers();
   int p_Game_Numbers();

@@ -3,8 +3,6 @@
 // (for example games/flappy.cpp) and is deleted from here in the same change.
 #include "shell/my_app.h"
 
-int c_MyApp::p_LoadGame_Abstract() { return p_FreshGame(); }
-int c_MyApp::p_Game_Abstract() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Vever() { return p_FreshGame(); }
 int c_MyApp::p_Game_Vever() { return p_Game(); }
@@ -23,8 +21,6 @@ int c_MyApp::p_Game_Detonation() { return p_Game(); }
 
 
 
-int c_MyApp::p_LoadGame_Map() { return p_FreshGame(); }
-int c_MyApp::p_Game_Map() { return p_Game(); }
 
 
 int c_MyApp::p_LoadGame_Octopus() { return p_FreshGame(); }
@@ -40,8 +36,6 @@ int c_MyApp::p_LoadGame_Roller() { return p_FreshGame(); }
 int c_MyApp::p_Game_Roller() { return p_Game(); }
 
 
-int c_MyApp::p_LoadGame_Tower() { return p_FreshGame(); }
-int c_MyApp::p_Game_Tower() { return p_Game(); }
 
 
 
