@@ -45,11 +45,7 @@ int c_MyApp::p_Game_Map() { return p_Game(); }
 int c_MyApp::p_LoadGame_Numbers() { return p_FreshGame(); }
 int c_MyApp::p_Game_Numbers() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Octopus() { return p_FreshGame(); }
-int c_MyApp::p_Game_Octopus() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Penguin() { return p_FreshGame(); }
-int c_MyApp::p_Game_Penguin() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Qubic() { return p_FreshGame(); }
 int c_MyApp::p_Game_Qubic() { return p_Game(); }
@@ -69,8 +65,6 @@ int c_MyApp::p_Game_Umbrella() { return p_Game(); }
 int c_MyApp::p_LoadGame_Waves() { return p_FreshGame(); }
 int c_MyApp::p_Game_Waves() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Xplode() { return p_FreshGame(); }
-int c_MyApp::p_Game_Xplode() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Yahtzee() { return p_FreshGame(); }
 int c_MyApp::p_Game_Yahtzee() { return p_Game(); }
