@@ -385,9 +385,14 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Octopus();
   int p_Game_Octopus();
+  int p_NewMap_Octopus();
+  int p_Add_Octopus(int x, int y);
+  int p_Add2_Octopus(int x, int y);
+  static int m_WhichWayDoIGo(float a, float b, int lo, int hi);
 
   int p_LoadGame_Penguin();
   int p_Game_Penguin();
+  int p_GetLev_Penguin();
 
   int p_LoadGame_Qubic();
   int p_Game_Qubic();

@@ -23,11 +23,7 @@ int c_MyApp::p_Game_Detonation() { return p_Game(); }
 
 
 
-int c_MyApp::p_LoadGame_Octopus() { return p_FreshGame(); }
-int c_MyApp::p_Game_Octopus() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Penguin() { return p_FreshGame(); }
-int c_MyApp::p_Game_Penguin() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Qubic() { return p_FreshGame(); }
 int c_MyApp::p_Game_Qubic() { return p_Game(); }
@@ -39,8 +35,6 @@ int c_MyApp::p_Game_Roller() { return p_Game(); }
 
 
 
-int c_MyApp::p_LoadGame_Xplode() { return p_FreshGame(); }
-int c_MyApp::p_Game_Xplode() { return p_Game(); }
 
 
 int c_MyApp::p_LoadGame_Zone() { return p_FreshGame(); }
