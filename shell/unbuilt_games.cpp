@@ -6,14 +6,8 @@
 int c_MyApp::p_LoadGame_Abstract() { return p_FreshGame(); }
 int c_MyApp::p_Game_Abstract() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Vever() { return p_FreshGame(); }
-int c_MyApp::p_Game_Vever() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Chaos() { return p_FreshGame(); }
-int c_MyApp::p_Game_Chaos() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Detonation() { return p_FreshGame(); }
-int c_MyApp::p_Game_Detonation() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Dudazevuva2() { return p_FreshGame(); }
 int c_MyApp::p_Game_Dudazevuva2() { return p_Game(); }
