@@ -335,12 +335,16 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Vever();
   int p_Game_Vever();
+  int p_Next_Vever(int slot, float dx, float dy, int kind);
 
   int p_LoadGame_Chaos();
   int p_Game_Chaos();
+  int p_More_Chaos();
+  int p_Fire_Chaos();
 
   int p_LoadGame_Detonation();
   int p_Game_Detonation();
+  int p_Level_Detonation();
 
   int p_LoadGame_Dudazevuva2();
   int p_Game_Dudazevuva2();

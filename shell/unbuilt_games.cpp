@@ -4,14 +4,8 @@
 #include "shell/my_app.h"
 
 
-int c_MyApp::p_LoadGame_Vever() { return p_FreshGame(); }
-int c_MyApp::p_Game_Vever() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Chaos() { return p_FreshGame(); }
-int c_MyApp::p_Game_Chaos() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Detonation() { return p_FreshGame(); }
-int c_MyApp::p_Game_Detonation() { return p_Game(); }
 
 
 
