@@ -51,11 +51,7 @@ int c_MyApp::p_Game_Octopus() { return p_Game(); }
 int c_MyApp::p_LoadGame_Penguin() { return p_FreshGame(); }
 int c_MyApp::p_Game_Penguin() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Qubic() { return p_FreshGame(); }
-int c_MyApp::p_Game_Qubic() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Roller() { return p_FreshGame(); }
-int c_MyApp::p_Game_Roller() { return p_Game(); }
 
 int c_MyApp::p_LoadGame_Soda() { return p_FreshGame(); }
 int c_MyApp::p_Game_Soda() { return p_Game(); }
@@ -75,5 +71,3 @@ int c_MyApp::p_Game_Xplode() { return p_Game(); }
 int c_MyApp::p_LoadGame_Yahtzee() { return p_FreshGame(); }
 int c_MyApp::p_Game_Yahtzee() { return p_Game(); }
 
-int c_MyApp::p_LoadGame_Zone() { return p_FreshGame(); }
-int c_MyApp::p_Game_Zone() { return p_Game(); }
