@@ -400,9 +400,11 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Qubic();
   int p_Game_Qubic();
+  int p_Level_Qubic();
 
   int p_LoadGame_Roller();
   int p_Game_Roller();
+  int p_GetLev_Roller();
 
   int p_LoadGame_Soda();
   int p_Game_Soda();
@@ -435,4 +437,5 @@ class c_MyApp : public c_App {
 
   int p_LoadGame_Zone();
   int p_Game_Zone();
+  int p_More_Zone();
 };

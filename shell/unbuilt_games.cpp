@@ -19,11 +19,6 @@
 
 
 
-int c_MyApp::p_LoadGame_Qubic() { return p_FreshGame(); }
-int c_MyApp::p_Game_Qubic() { return p_Game(); }
-
-int c_MyApp::p_LoadGame_Roller() { return p_FreshGame(); }
-int c_MyApp::p_Game_Roller() { return p_Game(); }
 
 
 
@@ -31,5 +26,4 @@ int c_MyApp::p_Game_Roller() { return p_Game(); }
 
 
 
-int c_MyApp::p_LoadGame_Zone() { return p_FreshGame(); }
-int c_MyApp::p_Game_Zone() { return p_Game(); }
+
