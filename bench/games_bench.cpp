@@ -1,8 +1,7 @@
 // Each game's per-update operation, headless: one application on a scripted host (no
 // window, no sound), a fixed input pattern, and a restart whenever the play ends. Every
 // update is timed on the thread's CPU clock; the benchmark reports the mean and the 99th
-// percentile in microseconds (counters mean_us and p99_us). A game not written yet plays
-// the stand-in game, so its figures are the stand-in's until its own rules land.
+// percentile in microseconds (counters mean_us and p99_us).
 #include <benchmark/benchmark.h>
 #include <time.h>
 
