@@ -109,7 +109,7 @@ void UpdateObstacles(c_MyApp& app) {
     // The slot refilled is the next in the cycle: the obstacle that just left the view.
     if (sx < kOffLeft) app.p_Add_Abstract();
 
-    float* obstacle = player.begin() + app.m_TmpK;
+    float* obstacle = &player[app.m_TmpK];
     obstacle[kPhaseA] = Wrap360(obstacle[kPhaseA] + obstacle[kSpeedA]);
     obstacle[kPhaseB] = Wrap360(obstacle[kPhaseB] + obstacle[kSpeedB]);
     const float y = PlaceObstacle(app, obstacle);
@@ -164,7 +164,7 @@ void DrawCorridor(c_MyApp& app) {
 }  // namespace
 
 int c_MyApp::p_Add_Abstract() {
-  float* obstacle = m_Player.begin() + kObstacleTable + kRecordSize * zu_f2i(m_Player[kNextSlot]);
+  float* obstacle = &m_Player[kObstacleTable + kRecordSize * zu_f2i(m_Player[kNextSlot])];
   obstacle[kKind] = std::floor(zu_random_Rnd() * 1.99f + 1.0f);
   obstacle[kX] = m_Player[kNextX];
   obstacle[kPhaseA] = zu_random_Rnd() * 360.0f;

@@ -150,7 +150,7 @@ void ShootSegment(c_MyApp& app, float* segment) {
   const int column = app.m_TmpI;
   const int row = app.m_TmpJ;
   for (app.m_Loop2 = kFirstShot; app.m_Loop2 <= kLastShot; ++app.m_Loop2) {
-    float* shot = app.m_Map.begin() + app.m_Loop2 * kRecordSize;
+    float* shot = &app.m_Map[app.m_Loop2 * kRecordSize];
     if (shot[kKind] <= 0.0f) continue;
     if (std::fabs(shot[kX] - segment[kX]) >= kShotReach ||
         std::fabs(shot[kY] - segment[kY]) >= kShotReach) {
@@ -175,7 +175,7 @@ void UpdateSegments(c_MyApp& app) {
   Array<float>& player = app.m_Player;
   for (app.m_Loop = kFirstSegment; app.m_Loop < kSegmentRecords; ++app.m_Loop) {
     app.m_TmpK = app.m_Loop * kRecordSize;
-    float* segment = app.m_Map.begin() + app.m_TmpK;
+    float* segment = &app.m_Map[app.m_TmpK];
     if (segment[kKind] <= 0.0f || segment[kKind] >= 10.0f) continue;
     if (std::fabs(segment[kX] - player[kGunX]) < kTouchReach &&
         std::fabs(segment[kY] - player[kGunY]) < kTouchReach) {
@@ -208,7 +208,7 @@ void UpdateShots(c_MyApp& app) {
   app.p_SetSize(0.5f, 0.2f);
   app.p_SetRot(90.0f);
   for (app.m_Loop = kFirstShot; app.m_Loop <= kLastShot; ++app.m_Loop) {
-    float* shot = app.m_Map.begin() + app.m_Loop * kRecordSize;
+    float* shot = &app.m_Map[app.m_Loop * kRecordSize];
     if (shot[kKind] <= 0.0f) continue;
     shot[kX] += shot[kSpeedXField];
     shot[kY] += shot[kSpeedYField];
@@ -261,7 +261,7 @@ void BurstGun(c_MyApp& app) {
 int c_MyApp::p_Fire_Chaos() {
   float* free = nullptr;
   for (int k = kFirstShot; k <= kLastShot; ++k) {
-    float* shot = m_Map.begin() + k * kRecordSize;
+    float* shot = &m_Map[k * kRecordSize];
     if (shot[kKind] == 0.0f) free = shot;
   }
   if (free == nullptr) return 0;
@@ -281,7 +281,7 @@ int c_MyApp::p_More_Chaos() {
   const float direction = zu_random_Rnd() < 0.5f ? 1.0f : -1.0f;
   bool clear = true;
   for (int k = kFirstSegment; k < kSegmentRecords - 1; ++k) {
-    float* record = m_Map.begin() + k * kRecordSize;
+    float* record = &m_Map[k * kRecordSize];
     float* next = record + kRecordSize;
     if (record[kKind] > 0.0f && record[kY] < kTopBand) clear = false;
     if (next[kY] < record[kY]) std::swap_ranges(record, next, next);
@@ -294,7 +294,7 @@ int c_MyApp::p_More_Chaos() {
   for (int n = 0; n < length; ++n) {
     float* free = nullptr;
     for (int k = kFirstSegment; k < kSegmentRecords; ++k) {
-      float* record = m_Map.begin() + k * kRecordSize;
+      float* record = &m_Map[k * kRecordSize];
       if (record[kKind] == 0.0f) free = record;
     }
     if (free == nullptr) continue;

@@ -79,7 +79,7 @@ float Wrap(float value, float size) {
 
 int BlastRadius(float phase) { return zu_f2i(kBlastRadius * std::sin(phase * kDegreesToRadians)); }
 
-float* Record(c_MyApp& app, int k) { return app.m_Map.begin() + k * kRecordSize; }
+float* Record(c_MyApp& app, int k) { return &app.m_Map[k * kRecordSize]; }
 
 // Steering and the one detonation of the level; a press held from before does not count.
 void AimAndFire(c_MyApp& app) {

@@ -103,8 +103,8 @@ float NextWarning(float threshold) {
 // A random step of the landscape walk, -5..5 (Int keeps the integer part).
 int RandomStep() { return zu_f2i(zu_random_Rnd() * 12.0f - 6.0f); }
 
-float* Enemy(c_MyApp& app, int k) { return app.m_Map.begin() + kEnemyTable + k * kRecordSize; }
-float* Shot(c_MyApp& app, int j) { return app.m_Player.begin() + kShotTable + j * kRecordSize; }
+float* Enemy(c_MyApp& app, int k) { return &app.m_Map[kEnemyTable + k * kRecordSize]; }
+float* Shot(c_MyApp& app, int j) { return &app.m_Player[kShotTable + j * kRecordSize]; }
 
 // One height column of a landscape layer: t is the left edge of column 0, stepping 32 per
 // column and wrapping so the 201 columns loop.
@@ -282,7 +282,7 @@ void UpdateEnemies(c_MyApp& app) {
   app.p_SetSize(-1.0f, 1.0f);
   for (app.m_Loop = 0; app.m_Loop < kEnemyRecords; ++app.m_Loop) {
     app.m_TmpK = kEnemyTable + app.m_Loop * kRecordSize;
-    float* enemy = app.m_Map.begin() + app.m_TmpK;
+    float* enemy = &app.m_Map[app.m_TmpK];
     const float kind = enemy[kKind];
     if (kind == kFuelPod) {
       UpdatePod(app, enemy);

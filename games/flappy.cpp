@@ -68,7 +68,7 @@ constexpr int kThudSound = 9;
 constexpr int kHitSound = 11;
 constexpr int kCoinSound = 13;
 
-float* Item(c_MyApp& app, int j) { return app.m_Map.begin() + j * kRecordSize; }
+float* Item(c_MyApp& app, int j) { return &app.m_Map[j * kRecordSize]; }
 
 float RandomHeight() { return 32.0f + zu_random_Rnd() * (zu_Quor_jscrh - 128.0f); }
 

@@ -69,7 +69,7 @@ constexpr int kOverSound = 12;
 constexpr int kSparks = 8;
 constexpr int kWreckSparks = 5;
 
-float* Record(c_MyApp& app, int k) { return app.m_Map.begin() + k * kRecordSize; }
+float* Record(c_MyApp& app, int k) { return &app.m_Map[k * kRecordSize]; }
 
 // Obstacle and present columns n = 1..9 sit at n x cw + 64.
 int ColumnWidth() { return zu_f2i((zu_Quor_jscrw - 128.0f) / 10.0f); }

@@ -160,7 +160,7 @@ void UpdateCouches(c_MyApp& app) {
   app.m_Rot = 0.0f;
   for (app.m_Loop = 0; app.m_Loop < kCouches; ++app.m_Loop) {
     const int record = kRecordSize * app.m_Loop;
-    float* couch = app.m_Map.begin() + record;
+    float* couch = &app.m_Map[record];
     if (couch[kState] == kFree) {
       app.m_TmpN = record;
     } else if (couch[kState] == kStanding) {
@@ -181,7 +181,7 @@ void AddCouch(c_MyApp& app) {
   Array<float>& player = app.m_Player;
   app.m_TmpL = std::clamp(zu_f2i(player[kCreated] / 3.0f), 1, kMaxCouches);
   if (app.m_TmpD >= app.m_TmpL || app.m_TmpN < 0) return;
-  float* couch = app.m_Map.begin() + app.m_TmpN;
+  float* couch = &app.m_Map[app.m_TmpN];
   couch[kState] = kStanding;
   couch[kCouchX] = kFirstCouchX + zu_random_Rnd() * (zu_Quor_jscrw - kCouchMargin);
   if (player[kCreated] <= 2.0f) couch[kCouchX] = kFirstCouchX;

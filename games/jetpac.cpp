@@ -153,7 +153,7 @@ void ShootAt(c_MyApp& app, float* alien) {
   const float reach = Scale();
   for (app.m_Loop2 = 0; app.m_Loop2 < kShots && alien[kKind] > 0.0f; ++app.m_Loop2) {
     app.m_NewRank = kShotTable + app.m_Loop2 * kRecordSize;
-    float* shot = app.m_Map.begin() + app.m_NewRank;
+    float* shot = &app.m_Map[app.m_NewRank];
     if (shot[kKind] == 1.0f && std::fabs(shot[kPosX] - alien[kPosX]) < kHitReach * reach &&
         std::fabs(shot[kPosY] - alien[kPosY]) < kShotReachY * reach) {
       KillAlien(app, alien, shot);
@@ -167,7 +167,7 @@ void UpdateAliens(c_MyApp& app) {
   const float reach = kHitReach * Scale();
   for (app.m_Loop = 0; app.m_Loop < kAliens; ++app.m_Loop) {
     app.m_TmpK = kAlienTable + app.m_Loop * kRecordSize;
-    float* alien = app.m_Map.begin() + app.m_TmpK;
+    float* alien = &app.m_Map[app.m_TmpK];
     if (alien[kKind] == 0.0f) {
       app.m_TmpN = app.m_TmpK;
       continue;
@@ -192,7 +192,7 @@ void SpawnAlien(c_MyApp& app) {
   player[kNextAlien] = player[kAlienInterval];
   player[kAlienInterval] = std::max(player[kAlienInterval] - kIntervalStep, kShortestInterval);
 
-  float* alien = app.m_Map.begin() + app.m_TmpN;
+  float* alien = &app.m_Map[app.m_TmpN];
   alien[kKind] = static_cast<float>(app.p_Rand(1.0f, 6.0f));
   alien[kPosX] = -128.0f;
   alien[kVelX] = zu_random_Rnd() * 3.5f + 0.5f;
@@ -304,7 +304,7 @@ void Fire(c_MyApp& app) {
   }
   if (app.m_TmpN < 0) return;
   app.p_PlaySFX(kLaserSound, 0.6f + zu_random_Rnd() * 0.6f, 0.1f);
-  float* shot = app.m_Map.begin() + app.m_TmpN;
+  float* shot = &app.m_Map[app.m_TmpN];
   shot[kKind] = 1.0f;
   shot[kPosX] = player[kX];
   shot[kPosY] = player[kY] - 8.0f;
@@ -359,7 +359,7 @@ void MoveShots(c_MyApp& app) {
   app.m_Rot = -90.0f;
   for (app.m_Loop = 0; app.m_Loop < kShots; ++app.m_Loop) {
     app.m_TmpK = kShotTable + app.m_Loop * kRecordSize;
-    float* shot = app.m_Map.begin() + app.m_TmpK;
+    float* shot = &app.m_Map[app.m_TmpK];
     if (shot[kKind] != 1.0f) continue;
     shot[kPosX] += shot[kDirection] * kShotSpeed;
     app.p_DrawGfx(shot[kPosX], shot[kPosY], kShotSprite);

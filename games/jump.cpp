@@ -132,7 +132,7 @@ void UpdateBushes(c_MyApp& app) {
     // The slot refilled is the next in the cycle: the oldest bush, the one that just left.
     if (sx < kOffLeft) app.p_More_Jump();
 
-    float* bush = app.m_Map.begin() + app.m_NewRank;
+    float* bush = &app.m_Map[app.m_NewRank];
     const float wheelX = player[kWheelX];
     if (bush[kX] < wheelX - 32.0f && bush[kPassed] == 0.0f) {
       app.m_Score += 1;
@@ -173,7 +173,7 @@ void UpdateGifts(c_MyApp& app) {
       app.p_More2_Jump();
       if (app.m_TmpN >= 0) record = app.m_TmpN;
     }
-    float* gift = app.m_Map.begin() + record;
+    float* gift = &app.m_Map[record];
     if (gift[kKind] <= 0.0f) continue;
     const float sx = gift[kX] - app.m_ScrollX;
     const float sy = zu_Quor_jscrh - 96.0f + gift[kGiftLift];
@@ -202,7 +202,7 @@ int c_MyApp::p_More_Jump() {
   m_Player[kNextBushX] += NextGap(*this, kBushGroup);
   m_Player[kBushSlot] = NextInCycle(m_Player[kBushSlot]);
   m_NewRank = kRecordSize * zu_f2i(m_Player[kBushSlot]);
-  float* bush = m_Map.begin() + m_NewRank;
+  float* bush = &m_Map[m_NewRank];
   bush[kKind] = static_cast<float>(p_Rand(1.0f, 4.0f));
   bush[kX] = m_Player[kNextBushX];
   bush[kPassed] = 0.0f;
@@ -225,7 +225,7 @@ int c_MyApp::p_More2_Jump() {
   }
   m_Player[kGiftCounter] = NextInCycle(m_Player[kGiftCounter]);
   m_NewRank = m_TmpN;
-  float* gift = m_Map.begin() + m_TmpN;
+  float* gift = &m_Map[m_TmpN];
   gift[kKind] = static_cast<float>(p_Rand(1.0f, 4.0f));
   gift[kX] = m_Player[kNextGiftX];
   gift[kGiftLift] = static_cast<float>(p_Rand(-8.0f, -2.0f) * 8);

@@ -152,7 +152,7 @@ void UpdateOpponents(c_MyApp& app) {
   app.p_SetSize(2.0f, 2.0f);
   app.m_TmpN = -1;
   for (app.m_Loop = 0; app.m_Loop < kOpponents; ++app.m_Loop) {
-    float* opponent = app.m_Map.begin() + app.m_Loop * kRecordSize;
+    float* opponent = &app.m_Map[app.m_Loop * kRecordSize];
     if (opponent[kKind] == 0.0f) {
       app.m_TmpN = app.m_Loop * kRecordSize;
       continue;
@@ -174,7 +174,7 @@ void SpawnOpponent(c_MyApp& app) {
   player[kNextOpponent] = player[kInterval];
   player[kInterval] = std::max(player[kInterval] - kIntervalStep, kShortestInterval);
   if (app.m_TmpN < 0) return;
-  float* opponent = app.m_Map.begin() + app.m_TmpN;
+  float* opponent = &app.m_Map[app.m_TmpN];
   opponent[kKind] = static_cast<float>(app.p_Rand(1.0f, 3.0f));
   opponent[kPosX] = zu_Quor_jscrw + kEntryMargin;
   opponent[kLane] = static_cast<float>(app.p_Rand(1.0f, 3.0f));

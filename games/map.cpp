@@ -182,7 +182,7 @@ void PlaceMonsters(c_MyApp& app) {
       break;
     }
     ClearDen(app, x, y);
-    float* monster = app.m_Map.begin() + kMonsterTable + k * kMonsterRecordSize;
+    float* monster = &app.m_Map[kMonsterTable + k * kMonsterRecordSize];
     monster[kKind] = static_cast<float>(app.p_Rand(1.0f, 3.0f));
     monster[kX] = static_cast<float>(x);
     monster[kY] = static_cast<float>(y);
@@ -361,7 +361,7 @@ int MonsterSprite(float kind) {
 void UpdateMonsters(c_MyApp& app) {
   Array<float>& player = app.m_Player;
   for (app.m_Loop = 0; app.m_Loop < kActingMonsters; ++app.m_Loop) {
-    float* monster = app.m_Map.begin() + kMonsterTable + app.m_Loop * kMonsterRecordSize;
+    float* monster = &app.m_Map[kMonsterTable + app.m_Loop * kMonsterRecordSize];
     if (monster[kKind] <= 0.0f) continue;
     MoveMonster(app, monster);
 

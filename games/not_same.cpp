@@ -74,7 +74,7 @@ float OriginY() { return zu_Quor_jscrh / 2.0f - 1.5f * Cell(); }
 
 bool OnPond(int x, int y) { return x >= 0 && x < kColumns && y >= 0 && y < kRows; }
 float* Tile(c_MyApp& app, int x, int y) {
-  return app.m_Map.begin() + (x + kRowStride * y) * kRecordSize;
+  return &app.m_Map[(x + kRowStride * y) * kRecordSize];
 }
 
 void Sparks(c_MyApp& app, int count) {

@@ -117,7 +117,7 @@ float CosDegrees(float degrees) { return std::cos(degrees * kDegreesToRadians); 
 
 // Fills a creature record and raises the speed limit; octopi placed later may be faster.
 void PlaceCreature(c_MyApp& app, int record, float kind, int x, int y, float speedRange) {
-  float* creature = app.m_Map.begin() + record;
+  float* creature = &app.m_Map[record];
   creature[1] = static_cast<float>(x);
   creature[2] = static_cast<float>(y);
   std::fill(creature + 3, creature + 7, 0.0f);
@@ -379,7 +379,7 @@ bool TouchesPlayer(c_MyApp& app, const Grid& grid, float x, float y) {
 // keeps wandering unseen until it is used again.
 void UpdateCreatures(c_MyApp& app, const Grid& grid, int ms) {
   for (int j = 0; j <= kPrizeRecord; ++j) {
-    float* creature = app.m_Map.begin() + kCreatures + 10 * j;
+    float* creature = &app.m_Map[kCreatures + 10 * j];
     app.p_ResetDraw();
     app.p_SetSize(1.25f * grid.scale);
     const float x = grid.X(creature[1] + creature[3]);

@@ -124,7 +124,7 @@ void FlyUp(c_MyApp& app, float* penguin, bool even) {
 // Platforms count as solid as they were at the end of the previous update.
 void Land(c_MyApp& app, float* penguin) {
   for (app.m_FitMode = 0; app.m_FitMode < kPlatforms; ++app.m_FitMode) {
-    const float* platform = app.m_Map.begin() + app.m_FitMode * kPlatformSize;
+    const float* platform = &app.m_Map[app.m_FitMode * kPlatformSize];
     if (platform[kSolid] != 1.0f) continue;
     if (std::fabs(platform[kPlatX] - penguin[kX]) < kLandReach &&
         std::fabs(platform[kPlatY] - (penguin[kY] + kFeet)) < kLandWindow &&
@@ -188,7 +188,7 @@ int UpdatePlatforms(c_MyApp& app, float& heightSum) {
   int inView = 0;
   heightSum = 0.0f;
   for (int j = 0; j < kPlatforms; ++j) {
-    float* platform = app.m_Map.begin() + j * kPlatformSize;
+    float* platform = &app.m_Map[j * kPlatformSize];
     if (platform[kType] <= 0.0f) continue;
     platform[kPlatX] = platform[kHomeX];
     platform[kPlatY] = platform[kHomeY];
@@ -233,7 +233,7 @@ int c_MyApp::p_GetLev_Penguin() {
   float x = 0.0f;
   float y = 32.0f;
   for (int j = 0; j < kPlatforms; ++j) {
-    float* platform = m_Map.begin() + j * kPlatformSize;
+    float* platform = &m_Map[j * kPlatformSize];
     platform[kType] = kFixed;
     if (level > 1.0f && (j == blinkA || j == blinkB || j == blinkC)) platform[kType] = kBlinking;
     if (level > 2.0f && (j == bobA || j == bobB || j == bobC)) platform[kType] = kBobbing;
@@ -247,13 +247,13 @@ int c_MyApp::p_GetLev_Penguin() {
 
   int survivors = 0;
   for (int i = 0; i < kPenguins; ++i) {
-    float* penguin = m_Player.begin() + Record(i);
+    float* penguin = &m_Player[Record(i)];
     if (penguin[kState] > 0.0f) ++survivors;
     penguin[kState] = kLost;
   }
   zuPrint(String("C") + String(survivors - 1));
   for (int i = 0; i < survivors; ++i) {
-    float* penguin = m_Player.begin() + Record(i);
+    float* penguin = &m_Player[Record(i)];
     penguin[kState] = kWalking;
     penguin[kX] = 0.0f;
     penguin[kY] = 0.0f;
@@ -305,7 +305,7 @@ int c_MyApp::p_Game_Penguin() {
   m_TmpC = 0;
   m_TmpR = 0;
   for (m_Loop = 0; m_Loop < kPenguins; ++m_Loop) {
-    float* penguin = m_Player.begin() + Record(m_Loop);
+    float* penguin = &m_Player[Record(m_Loop)];
     if (penguin[kState] == kSaved) {
       FlyUp(*this, penguin, m_Loop % 2 == 0);
     } else if (penguin[kState] == kWalking || m_Loop == 0) {

@@ -150,7 +150,7 @@ void PlaceAnts(c_MyApp& app, float level) {
     } while (CellValue(app, x, y) > 0.0f ||
              (std::abs(x - kStartX) < 3 && std::abs(y - kStartY) < 3) || x < 1);
     CellValue(app, x, y) = kAntMarker;
-    float* ant = app.m_Player.begin() + kAnts + kAntRecord * k;
+    float* ant = &app.m_Player[kAnts + kAntRecord * k];
     ant[kAntExists] = 1.0f;
     ant[kAntX] = static_cast<float>(x);
     ant[kAntY] = static_cast<float>(y);
@@ -221,7 +221,7 @@ void UpdateAnts(c_MyApp& app, const Layout& layout) {
   Array<float>& player = app.m_Player;
   app.m_Loop2 = 0;
   for (app.m_Loop = 0; app.m_Loop < kAntCount; ++app.m_Loop) {
-    float* ant = player.begin() + kAnts + kAntRecord * app.m_Loop;
+    float* ant = &player[kAnts + kAntRecord * app.m_Loop];
     if (ant[kAntExists] == 0.0f) continue;
     for (int slide : {kAntSlideX, kAntSlideY}) {
       if (ant[slide] != 0.0f) app.m_Loop2 = 1;
@@ -239,7 +239,7 @@ void UpdateAnts(c_MyApp& app, const Layout& layout) {
 // Each ant walks one cell straight on, or spends the step turning back at a wall.
 void AntsStep(c_MyApp& app) {
   for (int k = 0; k < kAntCount; ++k) {
-    float* ant = app.m_Player.begin() + kAnts + kAntRecord * k;
+    float* ant = &app.m_Player[kAnts + kAntRecord * k];
     if (ant[kAntExists] == 0.0f) continue;
     const int direction = zu_f2i(ant[kAntDirection]) & 3;
     const int dx = kStepX[direction];

@@ -83,8 +83,8 @@ float TapsEnd() { return zu_Quor_jscrw - 130.0f; }
 
 int GlassSprite(float fill) { return std::clamp(zu_f2i(fill / 20.0f + 51.0f), 51, 55); }
 
-float* Glass(c_MyApp& app, int n) { return app.m_Player.begin() + kGlassBase + 10 * n; }
-float* Patron(c_MyApp& app, int k) { return app.m_Player.begin() + kPatronBase + 10 * k; }
+float* Glass(c_MyApp& app, int n) { return &app.m_Player[kGlassBase + 10 * n]; }
+float* Patron(c_MyApp& app, int k) { return &app.m_Player[kPatronBase + 10 * k]; }
 
 // The last free glass slot, or null when all 20 are in use.
 float* FreeGlass(c_MyApp& app) {

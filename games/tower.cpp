@@ -109,7 +109,7 @@ void ThrowLog(c_MyApp& app) {
   Array<float>& player = app.m_Player;
   const int slot = (zu_f2i(player[kLastLogSlot]) + 1) % kLogSlots;
   player[kLastLogSlot] = static_cast<float>(slot);
-  float* log = app.m_Map.begin() + slot * kRecordSize;
+  float* log = &app.m_Map[slot * kRecordSize];
   log[kKind] = 1.0f;
   log[kRecX] = player[kX] + 0.5f;
   log[kRecY] = player[kY] + 0.3f;
@@ -172,7 +172,7 @@ void UpdateLogEnd(c_MyApp& app, const TowerView& view, int element, float offset
 
 void UpdateLogs(c_MyApp& app, const TowerView& view) {
   for (app.m_Loop = 0; app.m_Loop < kRecordsVisited; ++app.m_Loop) {
-    float* log = app.m_Map.begin() + app.m_Loop * kRecordSize;
+    float* log = &app.m_Map[app.m_Loop * kRecordSize];
     if (log[kKind] != 1.0f) continue;
     log[kRecX] += log[kSpeedX];
     log[kRecY] += log[kSpeedY];
@@ -232,7 +232,7 @@ void KnockOff(c_MyApp& app, float* blob, float* log, float sx, float sy) {
 void HitBlobWithLogs(c_MyApp& app, const TowerView& view, float* blob, float sx, float sy) {
   for (app.m_Loop2 = 0; app.m_Loop2 < kRecordsVisited; ++app.m_Loop2) {
     if (blob[kKind] <= 0.0f) return;
-    float* log = app.m_Map.begin() + app.m_Loop2 * kRecordSize;
+    float* log = &app.m_Map[app.m_Loop2 * kRecordSize];
     if (log[kKind] != 1.0f) continue;
     if (std::fabs(sx - view.Sx(log[kRecX])) < 0.6f * view.unit &&
         std::fabs(sy - view.Sy(log[kRecY])) < 0.4f * view.unit) {
@@ -244,7 +244,7 @@ void HitBlobWithLogs(c_MyApp& app, const TowerView& view, float* blob, float sx,
 void UpdateBlobs(c_MyApp& app, const TowerView& view) {
   for (app.m_Loop = 0; app.m_Loop < kRecordsVisited; ++app.m_Loop) {
     app.m_TmpK = kBlobTable + app.m_Loop * kRecordSize;
-    float* blob = app.m_Map.begin() + app.m_TmpK;
+    float* blob = &app.m_Map[app.m_TmpK];
     if (blob[kKind] <= 0.0f) continue;
     ClimbBlob(app, blob);
     blob[kAngle] += blob[kSpin];
@@ -274,7 +274,7 @@ void SpawnBlob(c_MyApp& app) {
   app.m_TmpQ = zu_f2i(zu_random_Rnd() * 600.0f);
   player[kForcedCountdown] -= 1.0f;
   const bool forced = player[kForcedCountdown] < 0.0f;
-  float* blob = app.m_Map.begin() + kBlobTable + app.m_Loop * kRecordSize;
+  float* blob = &app.m_Map[kBlobTable + app.m_Loop * kRecordSize];
   if (blob[kKind] != 0.0f || !(forced || app.m_TmpQ == 0)) return;
   blob[kKind] = static_cast<float>(app.p_Rand(1.0f, 3.0f));
   blob[kRecX] = 1.5f + zu_random_Rnd() * 9.0f;

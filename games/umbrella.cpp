@@ -71,7 +71,7 @@ void UpdateDrops(c_MyApp& app) {
   app.m_TmpN = -1;
   const float umbrellaX = app.m_Player[kUmbrellaX];
   for (app.m_Loop = 0; app.m_Loop < kDrops; ++app.m_Loop) {
-    float* drop = app.m_Map.begin() + app.m_Loop * kRecordSize;
+    float* drop = &app.m_Map[app.m_Loop * kRecordSize];
     if (drop[kFalling] == 0.0f) {
       app.m_TmpN = app.m_Loop * kRecordSize;
       continue;
@@ -113,7 +113,7 @@ void Tick(c_MyApp& app) {
   player[kWarning] -= 1.0f;
   if (player[kWarning] > 0.0f) Rumble(app, 0.3f);
   if (player[kWarning] < 1.0f && app.m_TmpN >= 0) {
-    float* drop = app.m_Map.begin() + app.m_TmpN;
+    float* drop = &app.m_Map[app.m_TmpN];
     drop[kFalling] = 1.0f;
     drop[kX] = player[10 * zu_f2i(player[kActiveCloud]) + kCloudX];
     drop[kY] = kDropStartY;

@@ -108,7 +108,7 @@ void ScoreLanding(c_MyApp& app, float number, float fx, float fy) {
 }
 
 // Where a platform is this update: its swing, then its drop once landed on.
-void PlatformPosition(c_MyApp& app, float* platform, float& fx, float& fy) {
+void PlatformPosition(float* platform, float& fx, float& fy) {
   fx = platform[kX];
   fy = platform[kBaseY] + 0.7f * zu_Quor_jscrh;
   const int kind = zu_f2i(platform[kKind]);
@@ -158,13 +158,13 @@ void DrawPlatform(c_MyApp& app, const float* platform, float fx, float fy) {
 
 void UpdatePlatforms(c_MyApp& app) {
   for (app.m_Loop = 0; app.m_Loop < kSlots; ++app.m_Loop) {
-    float* platform = app.m_Map.begin() + app.m_Loop * kRecordSize;
+    float* platform = &app.m_Map[app.m_Loop * kRecordSize];
     if (platform[kX] - app.m_ScrollX < kBehindCamera) {
       app.p_Next_Vever(app.m_Loop, kAfterAGap, 0.0f, kRandomKind);
     }
     float fx = 0.0f;
     float fy = 0.0f;
-    PlatformPosition(app, platform, fx, fy);
+    PlatformPosition(platform, fx, fy);
     TryLanding(app, platform, fx, fy);
     DrawPlatform(app, platform, fx, fy);
     if (platform[kFall] == 0.0f) {
@@ -194,7 +194,7 @@ int c_MyApp::p_Next_Vever(int slot, float dx, float dy, int kind) {
   player[kSlotCursor] = static_cast<float>((zu_f2i(player[kSlotCursor]) + 1) % kSlots);
   // Records outside the table would be outside the game's part of m_Map.
   if (slot < 0 || slot >= kSlots) return 0;
-  float* platform = m_Map.begin() + slot * kRecordSize;
+  float* platform = &m_Map[slot * kRecordSize];
 
   const int randomKind = p_Rand(0.0f, 3.0f);
   platform[kKind] = static_cast<float>(kind >= 0 ? kind : randomKind);

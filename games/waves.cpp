@@ -213,7 +213,7 @@ bool OffScreen(const float* object) {
 void UpdateObjects(c_MyApp& app) {
   for (int k = 0; k < kRecords; ++k) {
     app.m_TmpK = k * kRecordSize;
-    float* object = app.m_Map.begin() + app.m_TmpK;
+    float* object = &app.m_Map[app.m_TmpK];
     const float kind = object[kKind];
     if (kind <= 0.0f) continue;
     object[kX] += object[kVX];
@@ -246,7 +246,7 @@ int c_MyApp::p_Add_Waves(float x, float y, int direction, float speed, int kind)
     if (m_Map[m_Loop * kRecordSize + kKind] == 0.0f) record = m_Loop * kRecordSize;
   }
   if (record < 0) return 0;
-  float* object = m_Map.begin() + record;
+  float* object = &m_Map[record];
   object[kKind] = static_cast<float>(kind == kGiftArgument ? p_Rand(38.0f, 39.0f)
                                                            : p_Rand(1.0f, 3.0f));
   object[kX] = x;

@@ -124,7 +124,7 @@ void Fire(c_MyApp& app) {
   if (free < 0) return;
   app.m_TmpG = zu_f2i(DirectionOf(app.m_StickX, app.m_StickY));
   const float a = static_cast<float>(app.m_TmpG);
-  float* shot = player.begin() + kShotTable + kRecordSize * free;
+  float* shot = &player[kShotTable + kRecordSize * free];
   shot[kKind] = 1.0f;
   shot[kX] = player[kShipX];
   shot[kY] = player[kShipY];
@@ -137,7 +137,7 @@ void MoveShots(c_MyApp& app) {
   app.p_ResetDraw();
   app.p_SetSize(1.0f, 0.2f);
   for (int j = 0; j < kShots; ++j) {
-    float* shot = app.m_Player.begin() + kShotTable + kRecordSize * j;
+    float* shot = &app.m_Player[kShotTable + kRecordSize * j];
     if (shot[kKind] == 0.0f) continue;
     shot[kX] += shot[kVelocityX];
     shot[kY] += shot[kVelocityY];
@@ -185,7 +185,7 @@ void HitShip(c_MyApp& app, const float* explosion) {
 // sound is on, so the game plays the same either way.
 void ShootDown(c_MyApp& app, float* explosion) {
   for (app.m_TmpL = 0; app.m_TmpL < kShots; ++app.m_TmpL) {
-    float* shot = app.m_Player.begin() + kShotTable + kRecordSize * app.m_TmpL;
+    float* shot = &app.m_Player[kShotTable + kRecordSize * app.m_TmpL];
     if (shot[kKind] == 0.0f || std::fabs(shot[kX] - explosion[kX]) >= kHitReach ||
         std::fabs(shot[kY] - explosion[kY]) >= kHitReach) {
       continue;
@@ -212,7 +212,7 @@ void UpdateExplosions(c_MyApp& app) {
   for (int k = 0; k < kExplosions; ++k) {
     app.m_TmpD = kRecordSize * k;
     app.p_ResetDraw();
-    float* explosion = app.m_Map.begin() + app.m_TmpD;
+    float* explosion = &app.m_Map[app.m_TmpD];
     if (explosion[kKind] == 0.0f) app.m_TmpN = app.m_TmpD;
     if (explosion[kKind] <= 0.0f) continue;
     app.m_TmpI = zu_f2i(explosion[kX] - 6.0f * explosion[kVelocityX]);
@@ -242,7 +242,7 @@ void Spawn(c_MyApp& app) {
   if (player[kSpawnTimer] >= 0.0f || app.m_TmpN < 0) return;
   player[kSpawnTimer] = player[kSpawnInterval];
   player[kSpawnInterval] = std::max(player[kSpawnInterval] - 2.0f, kShortestInterval);
-  float* explosion = app.m_Map.begin() + app.m_TmpN;
+  float* explosion = &app.m_Map[app.m_TmpN];
   explosion[kKind] = static_cast<float>(app.p_Rand(1.0f, 4.0f));
   const float w = zu_Quor_jscrw;
   const float h = zu_Quor_jscrh;

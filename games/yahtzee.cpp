@@ -179,7 +179,7 @@ void SettleColumn(c_MyApp& app, int column) {
 // Tumbling dice fall ever faster and spin up in the direction they started.
 void TumbleDice(c_MyApp& app) {
   for (int k = 0; k <= kTumblerRecords; ++k) {
-    float* die = app.m_Player.begin() + kTumblers + kRecordSize * k;
+    float* die = &app.m_Player[kTumblers + kRecordSize * k];
     if (die[kValue] <= 0.0f) continue;
     die[kSpeedY] += 0.06f + zu_random_Rnd() * 0.06f;
     die[kY] += die[kSpeedY];
@@ -223,7 +223,7 @@ void RaiseLabels(c_MyApp& app) {
   app.p_SetSize(2.0f);
   app.p_SetCol(255.0f, 255.0f, 255.0f);
   for (int k = 0; k < kLabelRecordsDrawn; ++k) {
-    float* label = app.m_Player.begin() + kLabels + kRecordSize * k;
+    float* label = &app.m_Player[kLabels + kRecordSize * k];
     if (label[kValue] <= 0.0f) continue;
     label[kY] += label[kSpeedY];
     label[kSpeedY] -= 0.005f + zu_random_Rnd() * 0.01f;
@@ -283,7 +283,7 @@ int c_MyApp::p_Score_Yahtzee(int d1, int d2, int d3, int d4, int d5, float x, fl
 
   m_Player[kLabelSlot] =
       static_cast<float>((zu_f2i(m_Player[kLabelSlot]) + 1) % kLabelSlots);
-  float* label = m_Player.begin() + kLabels + kRecordSize * zu_f2i(m_Player[kLabelSlot]);
+  float* label = &m_Player[kLabels + kRecordSize * zu_f2i(m_Player[kLabelSlot])];
   label[kValue] = static_cast<float>(code);
   label[kX] = x;
   label[kY] = y;
@@ -300,7 +300,7 @@ int c_MyApp::p_Score_Yahtzee(int d1, int d2, int d3, int d4, int d5, float x, fl
 // With every record busy the die simply vanishes.
 int c_MyApp::p_Magic_Yahtzee(float x, float y, int value) {
   for (int k = kTumblerRecords; k >= kFreeTumblerFirst; --k) {
-    float* die = m_Player.begin() + kTumblers + kRecordSize * k;
+    float* die = &m_Player[kTumblers + kRecordSize * k];
     if (die[kValue] != 0.0f) continue;
     die[kValue] = static_cast<float>(value);
     die[kX] = x;

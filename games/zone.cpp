@@ -68,7 +68,7 @@ float& Row(c_MyApp& app, int row) { return app.m_Player[kRowValues + row]; }
 
 float RowY(int row) { return static_cast<float>((row - kRows) * 64); }
 
-float* Record(c_MyApp& app, int k) { return app.m_Map.begin() + kRecordSize * k; }
+float* Record(c_MyApp& app, int k) { return &app.m_Map[kRecordSize * k]; }
 
 void Die(c_MyApp& app) {
   if (app.m_Dead == 0) app.p_PlaySFX(kDeathSound, 1.0f, 1.0f);

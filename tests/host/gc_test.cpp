@@ -3,17 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <vector>
 
 #include "host/array.h"
 
 namespace {
 
+// Says through `destroyed` when it is destroyed. Probes still undestroyed when a test ends
+// are disarmed, since their flags die with the test and a later test's allocations may
+// destroy them.
 struct Probe : Object {
-  explicit Probe(bool* destroyed_flag = nullptr, int tag = 0) : destroyed(destroyed_flag), tag(tag) {}
+  explicit Probe(bool* destroyed_flag = nullptr, int tag = 0) : destroyed(destroyed_flag), tag(tag) {
+    Armed().insert(this);
+  }
   ~Probe() override {
     if (destroyed) *destroyed = true;
     magic = 0;
+    Armed().erase(this);
+  }
+  static std::set<Probe*>& Armed() {
+    static std::set<Probe*> armed;
+    return armed;
+  }
+  static void DisarmAll() {
+    for (Probe* probe : Armed()) probe->destroyed = nullptr;
   }
   void mark() override { gc_mark_q(next); }
   bool* destroyed;
@@ -57,6 +71,7 @@ class Collector : public ::testing::Test {
     destroy_dead();
   }
   void TearDown() override {
+    Probe::DisarmAll();
     test_global = nullptr;
     test_slots = Array<Probe*>();
   }

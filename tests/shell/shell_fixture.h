@@ -9,6 +9,7 @@
 #include "framework/framework_init.h"
 #include "framework/input.h"
 #include "host/game.h"
+#include "host/gc.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
 
@@ -42,6 +43,7 @@ class ShellTest : public ::testing::Test {
   void SetUp() override {
     zu_framework_Init();
     zu_Quor_Init();
+    ReclaimEarlierApplications();
     zu_app__game = &host;
     app = gc_new<c_MyApp>();
     app->m_new();
@@ -59,6 +61,22 @@ class ShellTest : public ::testing::Test {
   }
   void KeyDown(int code) { input->p_KeyEvent(1, code); }
   void KeyUp(int code) { input->p_KeyEvent(2, code); }
+
+  // Earlier tests' applications (over 20 MB of arrays each) are garbage by now. The running
+  // program's collection steps would reclaim them between updates; a test binary takes no
+  // such steps, so full cycles and one allocation that pays for the destruction do it. The
+  // payment is garbage in turn, destroyed when the next application allocates its arrays.
+  static void ReclaimEarlierApplications() {
+    TwoFullCycles();
+    if (gc_free_bytes > 0) Array<int> payment(gc_free_bytes / 4 + 1);
+    TwoFullCycles();
+  }
+  static void TwoFullCycles() {
+    for (int cycle = 0; cycle < 2; ++cycle) {
+      gc_ext_malloced(8388609);
+      gc_collect_step(nullptr);
+    }
+  }
 
   ScriptedShellHost host;
   c_MyApp* app = nullptr;
