@@ -199,8 +199,7 @@ int c_MyApp::p_Game_Abstract() {
   m_BgTB = 225.0f;
   p_DoBG();
   p_ResetDraw();
-  m_ScrollX -= (m_ScrollX - m_ScrollTX) * 0.125f;
-  m_ScrollY -= (m_ScrollY - m_ScrollTY) * 0.125f;
+  p_StepCamera(0.125f);
   p_AnalogueControl();
   p_ResetDraw();
 

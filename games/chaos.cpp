@@ -329,8 +329,7 @@ int c_MyApp::p_LoadGame_Chaos() {
 int c_MyApp::p_Game_Chaos() {
   p_DoBG();
   p_ResetDraw();
-  m_ScrollX -= (m_ScrollX - m_ScrollTX) * kCameraEase;
-  m_ScrollY -= (m_ScrollY - m_ScrollTY) * kCameraEase;
+  p_StepCamera(kCameraEase);
   p_DoStars(0.0f, 0.25f);
   p_AnalogueControl();
   p_ResetDraw();

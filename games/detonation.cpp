@@ -231,8 +231,7 @@ int c_MyApp::p_LoadGame_Detonation() {
 int c_MyApp::p_Game_Detonation() {
   p_DoBG();
   p_ResetDraw();
-  m_ScrollX -= (m_ScrollX - m_ScrollTX) * kCameraEase;
-  m_ScrollY -= (m_ScrollY - m_ScrollTY) * kCameraEase;
+  p_StepCamera(kCameraEase);
   p_AnalogueControl();
   p_ResetDraw();
 

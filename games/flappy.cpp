@@ -232,10 +232,7 @@ int c_MyApp::p_Game_Flappy() {
   m_BgTG = 150.0f;
   m_BgTB = 220.0f;
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) * kCameraEase;
-  const float dy = (m_ScrollY - m_ScrollTY) * kCameraEase;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(kCameraEase);
   p_DoStars(dx, dy);
   p_AnalogueControl();
   p_ResetDraw();

@@ -344,10 +344,7 @@ int c_MyApp::p_Game_Golfing() {
   m_BgTB = 160.0f;
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) / 8.0f;
-  const float dy = (m_ScrollY - m_ScrollTY) / 8.0f;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(0.125f);
   p_DoSnow(dx, dy);
   p_AnalogueControl();
 

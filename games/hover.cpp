@@ -304,10 +304,7 @@ int c_MyApp::p_Game_Hover() {
   m_BgTB = 140.0f;
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) * kCameraEase;
-  const float dy = (m_ScrollY - m_ScrollTY) * kCameraEase;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(kCameraEase);
   m_Rot = 0.0f;
   p_DoSnow(dx, dy);
   p_AnalogueControl();

@@ -249,10 +249,7 @@ int c_MyApp::p_Game_Jump() {
   m_BgTG = 60.0f;
   m_BgTB = 140.0f;
   p_DoBG();
-  const float dx = (m_ScrollX - m_ScrollTX) * kCameraEase;
-  const float dy = (m_ScrollY - m_ScrollTY) * kCameraEase;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(kCameraEase);
 
   MoveWheel(*this);
   m_ScrollTX = m_Player[kWheelX] - kCameraLead;

@@ -469,10 +469,7 @@ int c_MyApp::p_LoadGame_Map() {
 int c_MyApp::p_Game_Map() {
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) * 0.125f;
-  const float dy = (m_ScrollY - m_ScrollTY) * 0.125f;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(0.125f);
   p_SetRot(0.0f);
   p_DoSnow(dx, dy);
   m_ScrollTX = kCell * m_Player[kCellX] - 0.5f * zu_Quor_jscrw;

@@ -287,10 +287,7 @@ int c_MyApp::p_Game_Penguin() {
   m_BgTB = 250.0f;
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) * kCameraEase;
-  const float dy = (m_ScrollY - m_ScrollTY) * kCameraEase;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(kCameraEase);
   p_DoSnow(dx, dy);
   m_ScrollTX = m_Player[kX] - kCameraLeadX * zu_Quor_jscrw;
   m_ScrollTY = m_Player[kY] - kCameraLeadY * zu_Quor_jscrh;

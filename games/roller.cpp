@@ -332,10 +332,7 @@ int c_MyApp::p_GetLev_Roller() {
 int c_MyApp::p_Game_Roller() {
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) * 0.125f;
-  const float dy = (m_ScrollY - m_ScrollTY) * 0.125f;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(0.125f);
   p_DoSnow(dx, dy);
   p_AnalogueControl();
   p_ResetDraw();

@@ -361,8 +361,7 @@ int c_MyApp::p_LoadGame_Soda() {
 int c_MyApp::p_Game_Soda() {
   p_DoBG();
   p_ResetDraw();
-  m_ScrollX -= (m_ScrollX - m_ScrollTX) / 8.0f;
-  m_ScrollY -= (m_ScrollY - m_ScrollTY) / 8.0f;
+  p_StepCamera(0.125f);
   p_AnalogueControl();
   m_TmpF = zu_f2i(RowHeight());
 

@@ -323,10 +323,7 @@ int c_MyApp::p_Game_Tower() {
   m_BgTB = 140.0f;
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) * 0.125f;
-  const float dy = (m_ScrollY - m_ScrollTY) * 0.125f;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(0.125f);
   p_DoSnow(dx, dy);
   p_AnalogueControl();
   p_ResetDraw();

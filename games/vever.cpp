@@ -256,10 +256,7 @@ int c_MyApp::p_LoadGame_Vever() {
 int c_MyApp::p_Game_Vever() {
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) * kCameraEase;
-  const float dy = (m_ScrollY - m_ScrollTY) * kCameraEase;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(kCameraEase);
   p_DoSnow(dx, dy);
   p_AnalogueControl();
   p_ResetDraw();

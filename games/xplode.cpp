@@ -281,10 +281,7 @@ int c_MyApp::p_LoadGame_Xplode() {
 int c_MyApp::p_Game_Xplode() {
   p_DoBG();
   p_ResetDraw();
-  const float dx = (m_ScrollX - m_ScrollTX) / 8.0f;
-  const float dy = (m_ScrollY - m_ScrollTY) / 8.0f;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(0.125f);
   p_SetRot(0.0f);
   p_DoSnow(dx, dy);
   p_AnalogueControl();

@@ -315,10 +315,7 @@ int c_MyApp::p_More_Zone() {
 
 int c_MyApp::p_Game_Zone() {
   p_DoBG();
-  const float dx = (m_ScrollX - m_ScrollTX) * 0.125f;
-  const float dy = (m_ScrollY - m_ScrollTY) * 0.125f;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(0.125f);
   m_ScrollTX = m_Player[kCameraTarget];
   p_ResetDraw();
   p_DoSnow(dx, dy);

@@ -50,16 +50,20 @@ int c_MyApp::p_ResetPlayers() {
 // line. It never ends by itself; the pause menu's quit ends it.
 int c_MyApp::p_Game() {
   p_DoBG();
-  const float dx = (m_ScrollX - m_ScrollTX) / 8.0f;
-  const float dy = (m_ScrollY - m_ScrollTY) / 8.0f;
-  m_ScrollX -= dx;
-  m_ScrollY -= dy;
+  const auto [dx, dy] = p_StepCamera(0.125f);
   p_DoSnow(dx, dy);
   p_AnalogueControl();
   p_DrawImg(kFallbackImage, 100.0f, 100.0f, kFallbackFrame);
   p_DoParticles(1.0f);
   p_ScoreDisplay(0);
   return 0;
+}
+
+ZuCameraStep c_MyApp::p_StepCamera(float share) {
+  const ZuCameraStep step{(m_ScrollX - m_ScrollTX) * share, (m_ScrollY - m_ScrollTY) * share};
+  m_ScrollX -= step.dx;
+  m_ScrollY -= step.dy;
+  return step;
 }
 
 // A score enters the top 10 only when it beats an entry (an equal score stays below the

@@ -19,6 +19,11 @@ constexpr float ZU_DRAW_LINE = -3715.0f;
 
 inline bool zu_IsOmitted(float value) { return value <= ZU_OMITTED; }
 
+// How far the camera moved in one update, for the snow and stars that drift with it.
+struct ZuCameraStep {
+  float dx, dy;
+};
+
 class c_MyApp : public c_App {
  public:
   int m_Platform = 0;  // controller glyph set: 0 keyboard glyphs, 1 joypad glyphs (set by p_OnCreate when zu_Quor_isConsole is 1; the menu sets it when a game starts: 1 from a joypad, 0 from the keyboard)
@@ -293,6 +298,8 @@ class c_MyApp : public c_App {
   int p_FreshGame();
   int p_ResetPlayers();
   int p_Game();
+  // The camera closes `share` of the distance to its target; returns the step it took.
+  ZuCameraStep p_StepCamera(float share);
   int p_InGame();
   int p_PauseMenu();
   int p_GameOver();
