@@ -7,6 +7,7 @@
 #include <cmath>
 #include <utility>
 
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -77,7 +78,6 @@ constexpr int kSparks = 9;
 constexpr int kSparkKind = 1;
 constexpr int kWhite = 9;
 constexpr int kRed = 1;
-constexpr float kDegreesToRadians = 0.0174532925f;
 
 float Clamp(float value, float low, float high) { return std::max(low, std::min(value, high)); }
 
@@ -196,7 +196,7 @@ void UpdateSegments(c_MyApp& app) {
     }
 
     segment[kAngle] = std::fmod(segment[kAngle] + segment[kAngleStep], 360.0f);
-    app.p_SetRot(std::sin(segment[kAngle] * kDegreesToRadians) * kWiggle);
+    app.p_SetRot(std::sin(segment[kAngle] * zu_math_DegreesToRadians) * kWiggle);
     app.p_DrawGfx(segment[kX], segment[kY], kSegmentSprite + zu_f2i(segment[kKind]));
     ShootSegment(app, segment);
     if (segment[kY] > zu_Quor_jscrh + kBelowScreen) segment[kKind] = 0.0f;

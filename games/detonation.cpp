@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -60,7 +61,6 @@ constexpr int kPassSound = 95;
 constexpr int kSparks = 4;
 constexpr int kSparkKind = 1;
 constexpr int kWhite = 9;
-constexpr float kDegreesToRadians = 0.0174532925f;
 
 float Clamp(float value, float low, float high) { return std::max(low, std::min(value, high)); }
 
@@ -77,7 +77,7 @@ float Wrap(float value, float size) {
   return value;
 }
 
-int BlastRadius(float phase) { return zu_f2i(kBlastRadius * std::sin(phase * kDegreesToRadians)); }
+int BlastRadius(float phase) { return zu_f2i(kBlastRadius * std::sin(phase * zu_math_DegreesToRadians)); }
 
 float* Record(c_MyApp& app, int k) { return &app.m_Map[k * kRecordSize]; }
 

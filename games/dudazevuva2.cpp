@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -74,7 +75,6 @@ constexpr float kEmptyTank = -1.0f;
 constexpr int kShotCooldown = 8;
 constexpr int kKillPoints = 10;
 constexpr float kOffLeft = -128.0f;
-constexpr float kDegreesToRadians = 3.14159265358979f / 180.0f;
 
 constexpr int kShotSprite = 6;
 constexpr int kShipSprite = 73;
@@ -253,7 +253,7 @@ void UpdateFlyer(c_MyApp& app, float* enemy) {
   if (enemy[kKind] == kStraightFlyer) {
     enemy[kY] += enemy[kDriftY];
   } else {
-    enemy[kY] = std::sin(enemy[kPhase] * kDegreesToRadians) * enemy[kAmplitude] +
+    enemy[kY] = std::sin(enemy[kPhase] * zu_math_DegreesToRadians) * enemy[kAmplitude] +
                 enemy[kCentre] * zu_Quor_jscrh;
   }
   app.m_Rot = 0.0f;

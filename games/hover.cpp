@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "framework/app.h"
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -57,7 +58,6 @@ constexpr float kSettle = 0.03f;
 constexpr float kWallReach = 52.0f;
 constexpr int kWreckUpdates = 30;
 constexpr int kPresentPoints = 10;
-constexpr float kDegreesToRadians = 3.14159265358979f / 180.0f;
 
 constexpr int kPresentSprite = 37;  // + kind 1..2
 constexpr int kRotorSprite = 96;    // + frame 0..7
@@ -137,7 +137,7 @@ void UpdatePresent(c_MyApp& app, int k) {
 void DrawSpikes(c_MyApp& app, const float* obstacle) {
   const float cx = obstacle[kX];
   const float cy = obstacle[kY] - app.m_ScrollY;
-  const float a = obstacle[kAngle] * kDegreesToRadians;
+  const float a = obstacle[kAngle] * zu_math_DegreesToRadians;
   const float sinA = std::sin(a);
   const float cosA = std::cos(a);
   auto spikes = [&app](int from, int to, auto position) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -149,7 +150,7 @@ void DrawLizard(c_MyApp& app) {
   app.p_Alpha(0.75f);
   app.p_DrawGfx(x, y, kShadowSprite);
   const float hop = std::fabs(player[kHopX]) + std::fabs(player[kHopY]);
-  const float lift = cell * 0.5f * std::sin(180.0f * hop * 0.0174532925f);
+  const float lift = cell * 0.5f * std::sin(180.0f * hop * zu_math_DegreesToRadians);
   app.p_Alpha(1.0f);
   app.p_DrawGfx(x, y - lift, kLizardSprite);
 }

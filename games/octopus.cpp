@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "framework/app.h"
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -79,7 +80,6 @@ constexpr int kPrizeSound = 15;
 constexpr int kBubbleSound = 16;
 constexpr int kArenaSound = 95;
 
-constexpr float kDegreesToRadians = 0.0174532924f;
 
 // Cell size and the centre of cell (0, 0), from the current virtual screen.
 struct Grid {
@@ -112,8 +112,8 @@ OpenSides OpenSidesOf(c_MyApp& app, int x, int y) {
 
 bool Chance() { return zu_random_Rnd() * 4.0f < 1.0f; }
 
-float SinDegrees(float degrees) { return std::sin(degrees * kDegreesToRadians); }
-float CosDegrees(float degrees) { return std::cos(degrees * kDegreesToRadians); }
+float SinDegrees(float degrees) { return std::sin(degrees * zu_math_DegreesToRadians); }
+float CosDegrees(float degrees) { return std::cos(degrees * zu_math_DegreesToRadians); }
 
 // Fills a creature record and raises the speed limit; octopi placed later may be faster.
 void PlaceCreature(c_MyApp& app, int record, float kind, int x, int y, float speedRange) {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "framework/app.h"
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "host/report.h"
@@ -87,7 +88,6 @@ constexpr int kLostSound = 11;
 constexpr int kHomeSound = 13;
 constexpr int kLevelSound = 95;
 
-constexpr float kDegreesToRadians = 0.0174532924f;
 
 int Record(int penguin) { return penguin == 0 ? 0 : 100 + 10 * penguin; }
 
@@ -193,7 +193,7 @@ int UpdatePlatforms(c_MyApp& app, float& heightSum) {
     platform[kPlatX] = platform[kHomeX];
     platform[kPlatY] = platform[kHomeY];
     if (platform[kType] == kBobbing) {
-      platform[kPlatY] += std::sin(platform[kPhase] * kDegreesToRadians) * kBobHeight;
+      platform[kPlatY] += std::sin(platform[kPhase] * zu_math_DegreesToRadians) * kBobHeight;
     }
     platform[kSolid] = 1.0f;
     platform[kPhase] = std::fmod(platform[kPhase] + platform[kPhaseSpeed], 360.0f);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "framework/app.h"
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -76,7 +77,6 @@ constexpr float kBehindCamera = -640.0f;
 
 constexpr int kVeverSprite = 4;
 constexpr int kBounceSound = 2;
-constexpr float kDegreesToRadians = 0.0174532925f;
 
 float Clamp(float value, float low, float high) { return std::max(low, std::min(value, high)); }
 
@@ -112,7 +112,7 @@ void PlatformPosition(float* platform, float& fx, float& fy) {
   fx = platform[kX];
   fy = platform[kBaseY] + 0.7f * zu_Quor_jscrh;
   const int kind = zu_f2i(platform[kKind]);
-  const float radians = platform[kAngle] * kDegreesToRadians;
+  const float radians = platform[kAngle] * zu_math_DegreesToRadians;
   if (kind == kSideways || kind == kEllipse) fx += std::sin(radians) * platform[kAmplitude];
   if (kind == kUpAndDown || kind == kEllipse) fy -= std::cos(radians) * platform[kAmplitude];
   if (platform[kFall] > 0.0f) {

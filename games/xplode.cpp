@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/math.h"
 #include "framework/random.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
@@ -58,13 +59,12 @@ constexpr int kExplosionSprite = 87;  // + kind 1..4
 constexpr int kHitSound = 7;
 constexpr int kFailSound = 12;
 
-constexpr float kDegreesToRadians = 0.0174532924f;
 constexpr float kRadiansToDegrees = 57.2957795f;
 
 // Degrees with 0 pointing up, growing clockwise.
 float DirectionOf(float vx, float vy) { return std::atan2(vx, -vy) * kRadiansToDegrees; }
-float StepX(float degrees, float speed) { return speed * std::sin(degrees * kDegreesToRadians); }
-float StepY(float degrees, float speed) { return -speed * std::cos(degrees * kDegreesToRadians); }
+float StepX(float degrees, float speed) { return speed * std::sin(degrees * zu_math_DegreesToRadians); }
+float StepY(float degrees, float speed) { return -speed * std::cos(degrees * zu_math_DegreesToRadians); }
 
 bool Alive(const c_MyApp& app) { return app.m_Player[kDeath] == 0.0f; }
 bool Pushed(const c_MyApp& app) {
