@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace sprites_b {
+namespace zandrel_art {
 
 namespace {
 
@@ -29,6 +29,14 @@ void paintCrescent(cairo_t* cr, const PathFn& path, Rgb colour, double dx, doubl
   cairo_restore(cr);
 }
 
+void fillWithBevel(cairo_t* cr, const PathFn& path, Rgb base, Rgb light, Rgb shade,
+                   double bevel) {
+  fillFlat(cr, path, base);
+  if (bevel <= 0) return;
+  paintCrescent(cr, path, shade, -bevel, -bevel);
+  paintCrescent(cr, path, light, bevel * 0.8, bevel * 0.8);
+}
+
 }  // namespace
 
 void setColour(cairo_t* cr, Rgb colour, double alpha) {
@@ -39,10 +47,11 @@ Rgb lighter(Rgb colour, double amount) { return mix(colour, colour::white, amoun
 Rgb darker(Rgb colour, double amount) { return mix(colour, colour::ink, amount); }
 
 void paintBevelled(cairo_t* cr, const PathFn& path, Rgb base, double bevel) {
-  fillFlat(cr, path, base);
-  if (bevel <= 0) return;
-  paintCrescent(cr, path, darker(base), -bevel, -bevel);
-  paintCrescent(cr, path, lighter(base), bevel * 0.8, bevel * 0.8);
+  fillWithBevel(cr, path, base, lighter(base), darker(base), bevel);
+}
+
+void paintTintable(cairo_t* cr, const PathFn& path, double bevel) {
+  fillWithBevel(cr, path, colour::tintLight, colour::tintWhite, colour::tintShade, bevel);
 }
 
 void paintSunken(cairo_t* cr, const PathFn& path, Rgb base, double bevel) {
@@ -204,4 +213,4 @@ void eyes(cairo_t* cr, Point left, Point right, double radius, double lookX, dou
   eye(cr, right, radius, lookX, lookY);
 }
 
-}  // namespace sprites_b
+}  // namespace zandrel_art
