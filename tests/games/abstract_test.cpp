@@ -209,10 +209,7 @@ class AbstractPlayTest : public AbstractTest {
   }
 
   int PlayScripted() {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     int updates = 0;
     bool held = false;
     while (app->m_Dead == 0 && updates < 50000) {

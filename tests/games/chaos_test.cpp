@@ -335,10 +335,7 @@ class ChaosPlayTest : public ChaosTest {
   // From seed 1234, for the first 2000 updates: steer under the lowest segment and tap
   // fire every other update; afterwards nothing is pressed until a segment gets the gun.
   PlayOutcome PlayScripted() {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     PlayOutcome outcome;
     int steering = 0;
     bool firing = false;

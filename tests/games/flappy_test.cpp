@@ -267,10 +267,7 @@ class FlappyPlayTest : public FlappyTest {
   // From seed 1234: kick whenever the bird sinks below the height of the next coin ahead
   // (letting go in between), ignoring hazards.
   int PlayScripted(int* updates) {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     bool held = false;
     *updates = 0;
     while (app->m_Dead == 0 && *updates < 20000) {

@@ -26,6 +26,15 @@ class GameTest : public ShellTest {
   }
   void TearDown() override { zu_audio_device = nullptr; }
 
+  // Starts the game as the menu does (mode 11, then one update) from `seed`, and forgets
+  // the effects played so far.
+  void StartFromMenu(int seed = 1234) {
+    zu_random_Seed = seed;
+    app->m_Mode = 11;
+    Update();
+    sounds->played.clear();
+  }
+
   float& Player(int element) { return app->m_Player[element]; }
   float& Map(int element) { return app->m_Map[element]; }
 

@@ -265,10 +265,7 @@ class IcePlayTest : public IceTest {
   // is nearly risen lies 96 to 128 ahead; after `helpUntil` updates stop helping, so the
   // next couch the runner meets kills it.
   int Play(int helpUntil, int* updates) {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     *updates = 0;
     bool pressed = false;
     while (app->m_Dead == 0 && *updates < 50000) {

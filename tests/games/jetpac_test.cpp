@@ -403,10 +403,7 @@ class JetpacPlayTest : public JetpacTest {
   // From seed 1234: fire held all game, the facing turned every 150 updates, and a burst
   // of thrust every 100 updates for 20 updates.
   PlayOutcome PlayScripted() {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     PlayOutcome outcome;
     KeyDown(kSpace);
     while (app->m_Dead == 0 && outcome.updates < 20000) {

@@ -369,10 +369,7 @@ class JumpPlayTest : public JumpTest {
   // the air, hold while a bush is within 100, else let go to come down sooner. After that
   // nothing is pressed, so the next bush ends the play.
   PlayOutcome PlayScripted() {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     PlayOutcome outcome;
     bool held = false;
     while (app->m_Dead == 0 && outcome.updates < 20000) {

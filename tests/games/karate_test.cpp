@@ -302,10 +302,7 @@ class KaratePlayTest : public KarateTest {
   // From seed 1234: for 4000 updates the nearest opponent within 80 of the fighter gets
   // the move of its kind, side and height; after that nothing is pressed.
   PlayOutcome PlayScripted() {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     PlayOutcome outcome;
     const int keys[] = {kUpArrow, kDownArrow, kLeftArrow, kSpace, kKeyX, kKeyC};
     const int strikeKey[4] = {0, kKeyC, kSpace, kKeyX};

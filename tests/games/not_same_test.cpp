@@ -341,10 +341,7 @@ class NotSamePlayTest : public NotSameTest {
   // From seed 1234: for 6000 updates, between hops, right when safe, else up, else down,
   // else nothing; after that nothing is pressed, so the time runs out.
   PlayOutcome PlayScripted() {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     PlayOutcome outcome;
     const int keys[] = {kUpArrow, kDownArrow, kRightArrow};
     while (app->m_Dead == 0 && outcome.updates < 20000) {

@@ -316,10 +316,7 @@ class SodaPlayTest : public SodaTest {
   // From seed 1234: go to the counter of the patron nearest the taps, pour there for 20
   // updates and send the glass; then wait for the next patron.
   int Play(int& updates) {
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     updates = 0;
     int pour = 0;
     while (app->m_Dead == 0 && updates < 100000) {

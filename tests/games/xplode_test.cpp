@@ -235,10 +235,7 @@ TEST_F(XplodeTest, AScriptedPlayEndsTheSameWayEveryTime) {
   // The arrow keys aim at the nearest explosion, one axis only when the other is within 40.
   auto play = [this](int& updates) {
     app->m_KeyStickX = app->m_KeyStickY = 0;
-    zu_random_Seed = 1234;
-    app->m_Mode = 11;
-    Update();
-    sounds->played.clear();
+    StartFromMenu();
     for (updates = 0; app->m_Dead == 0 && updates < 50000; ++updates) {
       float best = 1e9f, dx = 0, dy = 0;
       for (int k = 0; k < 101; ++k) {
