@@ -24,7 +24,7 @@ test: setup
 	@./scripts/test.sh $(BUILD_DIR) $(ASAN_DIR)
 
 bench: build
-	@$(BUILD_DIR)/bench/zandrel_bench
+	@./scripts/bench.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

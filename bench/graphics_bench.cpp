@@ -3,7 +3,8 @@
 // blend, then an image, upright or turned and scaled). The measured span is our code
 // building and submitting the frame, GL calls included; waiting for the driver to
 // rasterize it (glFinish) happens outside the span. The counters give the GL draw calls of
-// the frame. Needs an X display (run under xvfb-run).
+// the frame. Needs an X display (scripts/bench.sh runs it under xvfb-run, and once more on
+// Mesa's no-op driver, since a software rasterizer does its work inside the GL calls).
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 #include <benchmark/benchmark.h>
