@@ -6,34 +6,37 @@
 
 #include <functional>
 
+#include "../common/palette.h"
+
 namespace sprites_a {
 
 struct Colour {
   double r = 0, g = 0, b = 0, a = 1;
 };
 
-constexpr Colour fromHex(unsigned hex, double alpha = 1.0) {
-  return {((hex >> 16) & 0xff) / 255.0, ((hex >> 8) & 0xff) / 255.0, (hex & 0xff) / 255.0, alpha};
+// The collection's shared palette, with the alpha this kit's colours carry.
+constexpr Colour fromRgb(zandrel_art::Rgb rgb, double alpha = 1.0) {
+  return {rgb.r, rgb.g, rgb.b, alpha};
 }
 
 namespace palette {
-inline constexpr Colour kInk = fromHex(0x1b1633);
-inline constexpr Colour kWhite = fromHex(0xffffff);
-inline constexpr Colour kRed = fromHex(0xff4d4d);
-inline constexpr Colour kOrange = fromHex(0xff9a3c);
-inline constexpr Colour kYellow = fromHex(0xffd93d);
-inline constexpr Colour kLime = fromHex(0x8fe04a);
-inline constexpr Colour kGreen = fromHex(0x2fbf71);
-inline constexpr Colour kTeal = fromHex(0x2ec4b6);
-inline constexpr Colour kSky = fromHex(0x4cc9f0);
-inline constexpr Colour kBlue = fromHex(0x3a6cf4);
-inline constexpr Colour kViolet = fromHex(0x8a5cf6);
-inline constexpr Colour kPink = fromHex(0xff6fb5);
-inline constexpr Colour kBrown = fromHex(0xa0643c);
-inline constexpr Colour kLightGrey = fromHex(0xd9dde8);
-inline constexpr Colour kMidGrey = fromHex(0x8a90a6);
-inline constexpr Colour kDarkGrey = fromHex(0x4a4f66);
-inline constexpr Colour kSkin = fromHex(0xffcf9e);
+inline constexpr Colour kInk = fromRgb(zandrel_art::colour::ink);
+inline constexpr Colour kWhite = fromRgb(zandrel_art::colour::white);
+inline constexpr Colour kRed = fromRgb(zandrel_art::colour::red);
+inline constexpr Colour kOrange = fromRgb(zandrel_art::colour::orange);
+inline constexpr Colour kYellow = fromRgb(zandrel_art::colour::yellow);
+inline constexpr Colour kLime = fromRgb(zandrel_art::colour::lime);
+inline constexpr Colour kGreen = fromRgb(zandrel_art::colour::green);
+inline constexpr Colour kTeal = fromRgb(zandrel_art::colour::teal);
+inline constexpr Colour kSky = fromRgb(zandrel_art::colour::sky);
+inline constexpr Colour kBlue = fromRgb(zandrel_art::colour::blue);
+inline constexpr Colour kViolet = fromRgb(zandrel_art::colour::violet);
+inline constexpr Colour kPink = fromRgb(zandrel_art::colour::pink);
+inline constexpr Colour kBrown = fromRgb(zandrel_art::colour::brown);
+inline constexpr Colour kLightGrey = fromRgb(zandrel_art::colour::lightGrey);
+inline constexpr Colour kMidGrey = fromRgb(zandrel_art::colour::midGrey);
+inline constexpr Colour kDarkGrey = fromRgb(zandrel_art::colour::darkGrey);
+inline constexpr Colour kSkin = fromRgb(zandrel_art::colour::skin);
 }  // namespace palette
 
 // Width of the ink outline, in tier-1 pixels.
