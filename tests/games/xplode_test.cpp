@@ -208,6 +208,21 @@ TEST_F(XplodeTest, AShotDownExplosionScoresFiveAndBreaksUp) {
   EXPECT_EQ(zu_random_Seed, seedAfter);
 }
 
+TEST_F(XplodeTest, TwoShotsOnOneExplosionScoreItOnce) {
+  Push(1, 0);  // a shot at x = 339, y = 240
+  int first = -1;
+  for (int j = 0; j < 51 && first < 0; ++j) first = Shot(j, 0) == 1 ? j : -1;
+  ASSERT_GE(first, 0);
+  const int second = first == 50 ? 0 : first + 1;
+  for (int field = 0; field < 10; ++field) Shot(second, field) = Shot(first, field);
+  PlaceExplosion(9, 339 + 16 + 23, 250);
+  Release();
+  EXPECT_EQ(app->m_Score, 5);
+  EXPECT_EQ(Explosion(9, 0), 0);
+  EXPECT_EQ(FlyingShots(), 1) << "the second shot flies on";
+  EXPECT_EQ(sounds->Count(7) + sounds->Count(8) + sounds->Count(9), 1);
+}
+
 TEST_F(XplodeTest, AHitShipExplodesForThirtyNineUpdatesAndThenTheGameEnds) {
   PlaceExplosion(2, 320 + 23, 240 - 23);
   Release();
