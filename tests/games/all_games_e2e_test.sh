@@ -103,35 +103,13 @@ plays_of() {
 
 # --- driving the program ------------------------------------------------------------------
 
-window=""
-alive() { kill -0 "$pid" 2> /dev/null; }
-# A key held for a few updates (an update must see it down, even on a busy machine), then
-# released as long, so that the shell's key latch clears before the next press. A press
-# and release that reach the program between the same two updates are never seen as held,
-# so the steps that matter are checked on screen and repeated when a press got lost.
-tap() {
-  alive || fail "the program ended early (before the key $1)"
-  xdotool keydown "$1"
-  sleep 0.1
-  xdotool keyup "$1"
-  sleep 0.1
-}
-taps() {
-  local _
-  for _ in $(seq "$2"); do tap "$1"; done
-}
+source "$(dirname "$0")/../lib/program_driver.sh"
 shot() { import -window "$window" "$1" 2> /dev/null; }
 # The average colour of a region of the window, as "red green blue" 0..255.
 region_colour() {
   import -window "$window" miff:- 2> /dev/null |
     convert - -crop "$1" +repage -resize '1x1!' -depth 8 \
       -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: 2> /dev/null
-}
-# The loading screen is filled with (40, 40, 80); keys do nothing until the menu is up.
-loading() {
-  local pixel
-  pixel=$(import -window "$window" -crop 1x1+2+2 -depth 8 txt:- 2> /dev/null | tail -1)
-  [ -z "$pixel" ] || [[ "$pixel" == *"#282850"* ]]
 }
 # The game-over banner's yellow band crosses the left edge at 0.45 of the height (y 208 to
 # 224) for as long as the banner shows, over the play and then over the menu while it
@@ -222,22 +200,13 @@ write_state
 
 "$program" > program.log 2>&1 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2> /dev/null | tail -1)
-[ -n "$window" ] || fail "no window for the program"
-xdotool windowfocus --sync "$window" 2> /dev/null
+find_window
 xdotool mousemove --window "$window" 600 400
-for _ in $(seq 30); do loading && break; sleep 0.1; done
-for _ in $(seq 300); do
-  alive || fail "the program ended while loading"
-  loading || break
-  sleep 0.1
-done
-loading && fail "the loading screen did not go away"
+wait_loaded
 for g in $(seq "$games"); do
   grep -q "^Highscore $((g - 1)) Loaded" program.log ||
     fail "game ${letters[g - 1]}: its score group of the prepared state was not loaded"
 done
-sleep 0.6  # the menu's panel slides in
 
 # The game of the day is one of 1..26: 27 steps left end on the first card, with spare.
 taps Left 27

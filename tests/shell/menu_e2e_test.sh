@@ -68,43 +68,7 @@ v_last() { state_field $((35 + 21 * v_group + 2 * $1 + 1)); }
 
 # --- driving the program ------------------------------------------------------------------
 
-window=""
-find_window() {
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2> /dev/null | tail -1)
-  [ -n "$window" ] || fail "no window for the program"
-  xdotool windowfocus --sync "$window" 2> /dev/null
-}
-alive() { kill -0 "$pid" 2> /dev/null; }
-# A press long enough for a few updates, and a release as long, so each tap counts once.
-tap() {
-  alive || fail "the program ended early (before the key $1)"
-  xdotool keydown "$1"
-  sleep 0.1
-  xdotool keyup "$1"
-  sleep 0.1
-}
-taps() {
-  local i
-  for i in $(seq "$2"); do tap "$1"; done
-}
-# The loading screen's fill colour (40, 40, 80) in the window's top-left corner.
-loading() {
-  local pixel
-  pixel=$(import -window "$window" -crop 1x1+2+2 -depth 8 txt:- 2> /dev/null | tail -1)
-  [[ "$pixel" == *"#282850"* ]]
-}
-# After a start or a size change the art is loaded again, one step per update, behind the
-# loading screen; the menu takes input again once it has gone.
-wait_loaded() {
-  local i
-  for i in $(seq 30); do loading && break; sleep 0.1; done
-  for i in $(seq 600); do
-    alive || fail "the program ended while loading"
-    loading || { sleep 0.3; return 0; }
-    sleep 0.1
-  done
-  fail "the loading screen did not go away"
-}
+source "$(dirname "$0")/../lib/program_driver.sh"
 shot() {
   alive || fail "the program ended early (before the picture $1)"
   import -window "$window" "$shots/$1.png" || fail "no screenshot $1"

@@ -1,0 +1,42 @@
+# Driving the program's window with real key presses, for the end-to-end scripts. The
+# script that sources this sets $pid (the program) and defines fail; find_window sets
+# $window.
+
+window=""
+find_window() {
+  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2> /dev/null | tail -1)
+  [ -n "$window" ] || fail "no window for the program"
+  xdotool windowfocus --sync "$window" 2> /dev/null
+}
+alive() { kill -0 "$pid" 2> /dev/null; }
+# A key held for a few updates (an update must see it down, even on a busy machine), then
+# released as long, so that the shell's key latch clears and each tap counts once.
+tap() {
+  alive || fail "the program ended early (before the key $1)"
+  xdotool keydown "$1"
+  sleep 0.1
+  xdotool keyup "$1"
+  sleep 0.1
+}
+taps() {
+  local _
+  for _ in $(seq "$2"); do tap "$1"; done
+}
+# The loading screen's fill colour (40, 40, 80) in the window's top-left corner.
+loading() {
+  local pixel
+  pixel=$(import -window "$window" -crop 1x1+2+2 -depth 8 txt:- 2> /dev/null | tail -1)
+  [[ "$pixel" == *"#282850"* ]]
+}
+# After a start or a size change the art is loaded again, one step per update, behind the
+# loading screen; the menu takes input again once it has gone and its panel slid in.
+wait_loaded() {
+  local _
+  for _ in $(seq 30); do loading && break; sleep 0.1; done
+  for _ in $(seq 600); do
+    alive || fail "the program ended while loading"
+    loading || { sleep 0.6; return 0; }
+    sleep 0.1
+  done
+  fail "the loading screen did not go away"
+}
