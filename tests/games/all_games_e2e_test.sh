@@ -111,13 +111,19 @@ region_colour() {
     convert - -crop "$1" +repage -resize '1x1!' -depth 8 \
       -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: 2> /dev/null
 }
-# The game-over banner's yellow band crosses the left edge at 0.45 of the height (y 208 to
-# 224) for as long as the banner shows, over the play and then over the menu while it
-# shrinks away; the shell swallows all input meanwhile.
+# The game-over banner: a yellow band grows in from the left edge at 0.45 of the height (y
+# 208 to 224) and an orange one from the right edge at 0.55 (y 256 to 272), for as long as
+# the banner shows, over the play and then over the menu while it shrinks away; the shell
+# swallows all input meanwhile. Both bands must show: one edge alone can be a game's own
+# colour (Map's sand, say).
 banner_showing() {
   local red green blue
   read -r red green blue <<< "$(region_colour 4x4+4+212)"
-  [ -n "$blue" ] && [ "$red" -ge 110 ] && [ "$green" -ge 90 ] && [ "$blue" -le $((red - 70)) ]
+  [ -n "$blue" ] && [ "$red" -ge 110 ] && [ "$green" -ge 90 ] && [ "$blue" -le $((red - 70)) ] ||
+    return 1
+  read -r red green blue <<< "$(region_colour 4x4+632+262)"
+  [ -n "$blue" ] && [ "$red" -ge 110 ] && [ "$green" -le $((red - 30)) ] &&
+    [ "$blue" -le $((red - 70)) ]
 }
 # The pause menu's orange panel in the middle of the screen, left of the resume button.
 pause_panel_showing() {
