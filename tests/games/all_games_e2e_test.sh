@@ -292,15 +292,7 @@ done
 
 alive || fail "the program ended before F4"
 xdotool key F4
-status=""
-for _ in $(seq 100); do
-  if ! alive; then
-    wait "$pid"
-    status=$?
-    break
-  fi
-  sleep 0.1
-done
+await_exit
 [ -n "$status" ] || fail "F4 did not end the program"
 pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status after F4"

@@ -40,3 +40,17 @@ wait_loaded() {
   done
   fail "the loading screen did not go away"
 }
+# Waits up to ten seconds for the program to end, then sets $status to its exit status
+# (left empty while it still runs).
+await_exit() {
+  local _
+  status=""
+  for _ in $(seq 100); do
+    if ! alive; then
+      wait "$pid"
+      status=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+}

@@ -162,15 +162,7 @@ sleep 1
 
 alive || fail "the program ended before the final escape"
 xdotool keydown Escape
-status=""
-for i in $(seq 100); do
-  if ! alive; then
-    wait "$pid"
-    status=$?
-    break
-  fi
-  sleep 0.1
-done
+await_exit
 xdotool keyup Escape
 [ -n "$status" ] || fail "escape in the menu did not end the program"
 pid=""
