@@ -10,6 +10,19 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 summary=()
+
+# The unit tests run in shards, so CTest counts processes: count the tests themselves from
+# the shards' reports.
+count_unit_tests() {
+  local reports=$1
+  cat "$reports"/*.xml 2>/dev/null | awk '
+    /<testsuites / {
+      match($0, / tests="[0-9]+"/);    tests += substr($0, RSTART + 8, RLENGTH - 9)
+      match($0, / failures="[0-9]+"/); failed += substr($0, RSTART + 11, RLENGTH - 12)
+      match($0, / disabled="[0-9]+"/); skipped += substr($0, RSTART + 11, RLENGTH - 12)
+    }
+    END { printf "tests: %d passed, %d failed, %d skipped\n", tests - failed - skipped, failed, skipped }'
+}
 status=0
 
 run_suite() {
@@ -20,13 +33,14 @@ run_suite() {
   fi
   echo "== $name: tests"
   local log="$dir/ctest.log"
+  rm -rf "$dir/test-reports"
   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     ctest --test-dir "$dir" --output-on-failure --timeout 300 -j2 $ctest_args 2>&1 | tee "$log"
   local rc=${PIPESTATUS[0]}
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
   [ -n "$line" ] || line="no test summary (ctest exit $rc)"
-  summary+=("$name: $line")
+  summary+=("$name: $line" "  $(count_unit_tests "$dir/test-reports")")
   [ "$rc" -eq 0 ] || status=1
 }
 
