@@ -10,8 +10,8 @@
 var ZANDREL_HOME = '/zandrel';
 var ZANDREL_DATA = ZANDREL_HOME + '/data';
 
-// Before any step of the run, the file packager's among them: it fills the data folder
-// inside this mount.
+// Mounted before any step of the run, the file packager's among them: that step fills the
+// data folder inside this mount.
 Module.preInit = [].concat(Module.preInit || [], function() {
   var localSet = IDBFS.getLocalSet;
   IDBFS.getLocalSet = function(mount, callback) {
@@ -26,10 +26,13 @@ Module.preInit = [].concat(Module.preInit || [], function() {
       callback(error, set);
     });
   };
-
   FS.mkdir(ZANDREL_HOME);
   FS.mount(IDBFS, {}, ZANDREL_HOME);
   FS.chdir(ZANDREL_HOME);
+});
+
+// Read back once the program's memory exists (writing a file needs it), before it starts.
+Module.preRun = [].concat(Module.preRun || [], function() {
   addRunDependency('zandrel-saves');
   FS.syncfs(true, function(error) {
     if (error) zandrelStorage('problem', storageProblem(error, false));
