@@ -73,8 +73,3 @@ Module.persistSaves = function() {
     }
   });
 };
-
-// Lets the page refit the canvas; Emscripten's GLFW learns the new window size from it.
-Module.setCanvasSize = function(width, height) {
-  Browser.setCanvasSize(width, height);
-};

@@ -295,6 +295,13 @@ test('the page downloads, starts on a key with sound, matches the desktop, plays
     assert.ok(difference(cardA, reloaded, '80x160+560+280') > 3, 'the last-ten table looks as before the play');
   });
 
+  await t.test('F4 ends the program: its loop and sound stop and the page says so', async () => {
+    await tap(page, 'F4');
+    await page.waitForFunction(() => document.body.dataset.state === 'ended', null, { timeout: 5000 });
+    assert.match(await page.locator('#notice').textContent(), /has ended/);
+    assert.deepEqual(await page.evaluate(() => zandrelHeard.states()), ['suspended']);
+  });
+
   assert.deepEqual(problems, []);
   await context.close();
 });
