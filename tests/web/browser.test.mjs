@@ -321,3 +321,28 @@ test('refused storage is said on the page, and the game plays on', async () => {
   await awaitMenu(page);
   await context.close();
 });
+
+test('a save that finds the storage full is said on the page, and the game plays on', async () => {
+  const context = await browser.newContext({ viewport: { width: 640, height: 540 } });
+  await context.addInitScript(() => {
+    IDBObjectStore.prototype.put = () => {
+      throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
+    };
+  });
+  const page = await context.newPage();
+  await page.goto(url);
+  await awaitReady(page);
+  assert.equal(await page.locator('#notice').textContent(), '');
+  await page.keyboard.press('Enter');
+  await awaitMenu(page);
+  // What the program does at each save: the state file, then the copy to lasting storage.
+  await page.evaluate(state => {
+    Module.FS.writeFile('/zandrel/.vantorstate', state);
+    Module.persistSaves();
+  }, preparedState());
+  await page.waitForFunction(() => /storage is full/.test(document.getElementById('notice').textContent),
+                             null, { timeout: 5000 });
+  await tap(page, 'ArrowRight');
+  assert.equal(await page.evaluate(() => document.body.dataset.state), 'running');
+  await context.close();
+});
