@@ -1,11 +1,16 @@
 # Two commands for a new machine:
 #   make run   - installs what is missing, builds, and starts the game
 #   make test  - installs what is missing, builds, and runs every test
+# and for the browser:
+#   make web       - builds the page, the program and its data into build-web/
+#   make serve-web - serves build-web/ on http://127.0.0.1:8000/
 BUILD_DIR := build
 ASAN_DIR  := build-asan
+WEB_DIR   := build-web
+WEB_PORT  := 8000
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench clean web serve-web
 
 all: build
 
@@ -26,5 +31,12 @@ test: setup
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)
 
+web: setup
+	@./scripts/build_web.sh $(BUILD_DIR) $(WEB_DIR)
+
+serve-web: web
+	@echo "Zandrel: http://127.0.0.1:$(WEB_PORT)/"
+	@cd $(WEB_DIR) && /usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WEB_DIR)

@@ -3,6 +3,7 @@
 #include <GLFW/glfw3.h>
 
 #include "host/audio/audio_data.h"
+#include "host/browser_page.h"
 #include "host/files.h"
 #include "host/graphics/image_data.h"
 #include "host/joystick.h"
@@ -92,6 +93,12 @@ unsigned char* ZuGlfwGame::LoadAudioData(const String& path, int* length, int* c
 void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int blue, int alpha,
                                int depth, int stencil, bool fullscreen) {
   ReleaseHeldKeys();
+#ifdef __EMSCRIPTEN__
+  // In a browser the page sizes the canvas to its window, and full screen is the page's.
+  zu_browser_SetFullscreen(fullscreen);
+  zu_browser_CanvasSize(&width, &height);
+  fullscreen = false;
+#endif
 
   GLFWmonitor* monitor = glfwGetPrimaryMonitor();
   const GLFWvidmode* desktop = monitor ? glfwGetVideoMode(monitor) : nullptr;

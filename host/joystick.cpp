@@ -57,6 +57,8 @@ void zu_StoreRawJoystick(const float* axes, int axisCount, const unsigned char* 
   }
 }
 
+// Emscripten's GLFW knows no gamepad mappings: in the browser every pad arrives raw.
+#ifndef __EMSCRIPTEN__
 void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out) {
   const float* axis = state.axes;
   const float a[kMaxAxes] = {axis[GLFW_GAMEPAD_AXIS_LEFT_X],
@@ -80,17 +82,20 @@ void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out)
     Store(out.buttons, slot, state.buttons[kSourceOfSlot[slot]] == GLFW_PRESS);
   }
 }
+#endif
 
 bool zu_PollJoystick(int port, const ZuJoystickArrays& out) {
   if (port < 0 || port >= kMaxPorts) return false;
   const int jid = GLFW_JOYSTICK_1 + port;
   if (!glfwJoystickPresent(jid)) return false;
 
+#ifndef __EMSCRIPTEN__
   GLFWgamepadstate state;
   if (glfwJoystickIsGamepad(jid) && glfwGetGamepadState(jid, &state)) {
     zu_StoreGamepad(state, out);
     return true;
   }
+#endif
   int axisCount = 0;
   int buttonCount = 0;
   const float* axes = glfwGetJoystickAxes(jid, &axisCount);

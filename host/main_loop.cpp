@@ -4,7 +4,11 @@
 #include "host/window_system.h"
 
 void ZuMainLoop::Run() {
+#ifdef __EMSCRIPTEN__
+  RunInBrowser();
+#else
   while (windows_.WindowOpen()) RunPass();
+#endif
 }
 
 void ZuMainLoop::RunPass() {

@@ -17,6 +17,12 @@ class ZuMainLoop {
   // Passes while the window is open.
   void Run();
   void RunPass();
+#ifdef __EMSCRIPTEN__
+  // The browser calls one pass per displayed frame: render, events, then the updates
+  // that are due, without sleeping.
+  void RunInBrowser();
+  void RunFramePass();
+#endif
   // Polls events (waits for one while suspended), then suspends or resumes the
   // application to follow the window's focus.
   void UpdateEvents();

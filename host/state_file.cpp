@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "host/browser_page.h"
 #include "host/files.h"
 
 const char* const ZU_STATE_FILE_PATH = "./.vantorstate";
@@ -62,5 +63,9 @@ int zu_files_SaveState(const String& state) {
     return kCannotOpen;
   }
   SyncWorkingDirectory();
+#ifdef __EMSCRIPTEN__
+  // The browser's files live in memory: the new state goes on to its lasting storage.
+  zu_browser_PersistSaves();
+#endif
   return kSaved;
 }

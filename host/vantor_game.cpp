@@ -30,8 +30,10 @@ void ZuVantorGame::SetApplicationEntry(const ZuApplicationEntry& entry) {
 }
 
 int ZuVantorGame::Main(int argc, char** argv) {
+#ifndef __EMSCRIPTEN__
   // Joystick button counts are the physical buttons alone; the pad corrections depend on them.
   glfwInitHint(GLFW_JOYSTICK_HAT_BUTTONS, GLFW_FALSE);
+#endif
   if (!glfwInit()) {
     zuPrint(String("glfwInit failed"));
     std::exit(-1);

@@ -5,6 +5,8 @@
 
 #include <GLFW/glfw3.h>
 
+#include "host/browser_page.h"
+
 double ZuGlfwWindowSystem::Time() { return glfwGetTime(); }
 
 void ZuGlfwWindowSystem::Sleep(double seconds) {
@@ -18,7 +20,11 @@ void ZuGlfwWindowSystem::WaitEvents() { glfwWaitEvents(); }
 bool ZuGlfwWindowSystem::WindowOpen() { return window_ && !glfwWindowShouldClose(window_); }
 
 bool ZuGlfwWindowSystem::WindowFocused() {
+#ifdef __EMSCRIPTEN__
+  return window_ && zu_browser_PageFocused();
+#else
   return window_ && glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
+#endif
 }
 
 void ZuGlfwWindowSystem::SwapBuffers() {

@@ -11,19 +11,27 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick sox
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   openal-info
+  emscripten node-acorn chromium nodejs
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-echo "setup: installing ${missing[*]}"
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The browser tests' driver (playwright-core, which uses the system's Chromium), exactly as
+# locked; installed again only when the lock file changed.
+web_tests=$(cd "$(dirname "$0")/../tests/web" && pwd)
+if [ ! -f "$web_tests/node_modules/.package-lock.json" ] ||
+   ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.zandrel-lock"; then
+  (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error &&
+    cp package-lock.json node_modules/.zandrel-lock)
+fi

@@ -52,6 +52,33 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:ha
   run_suite "sanitizer build (ASan+UBSan), unit tests" "$asan_dir" "-LE window" \
   -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON
 
+# --- browser build --------------------------------------------------------------------------
+# The program compiled by Emscripten into build-web/ (incremental, like the other builds),
+# then driven in headless Chromium by tests/web: page, progress, start with sound, the menu
+# against the desktop program's picture of it (the plain build's program), a played game,
+# its score after a reload, refused storage.
+run_web_suite() {
+  local name="browser build" web_dir=${WEB_DIR:-build-web}
+  echo "== $name: build ($web_dir)"
+  if ! ./scripts/build_web.sh "$build_dir" "$web_dir"; then
+    summary+=("$name: BUILD FAILED"); status=1; return
+  fi
+  echo "== $name: tests"
+  local log="$web_dir/web-tests.log"
+  ZANDREL_SITE="$web_dir" ZANDREL_NATIVE_BUILD="$build_dir" ZANDREL_WEB_OUT="$web_dir/e2e" \
+    node --test tests/web/ 2>&1 | tee "$log"
+  local rc=${PIPESTATUS[0]} passed failed
+  passed=$(grep -E '^# pass [0-9]+$' "$log" | awk '{print $3}')
+  failed=$(grep -E '^# fail [0-9]+$' "$log" | awk '{print $3}')
+  if [ -n "$passed" ] && [ -n "$failed" ]; then
+    summary+=("$name: $passed passed, $failed failed")
+  else
+    summary+=("$name: no test summary (node exit $rc)")
+  fi
+  [ "$rc" -eq 0 ] || status=1
+}
+run_web_suite
+
 echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"

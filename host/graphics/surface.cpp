@@ -116,8 +116,18 @@ void ZuSurface::DefineTexture() {
 // bound texture.
 void ZuSurface::UploadRows(int x, int y, int w, int h) {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, width);
   const unsigned char* first = pixels + (static_cast<size_t>(y) * width + x) * depth;
+#ifdef __EMSCRIPTEN__
+  // WebGL 1 knows no row length: a rectangle narrower than the surface goes row by row.
+  const int rows = w == width ? 1 : h;
+  const int rowHeight = w == width ? h : 1;
+  for (int row = 0; row < rows; ++row) {
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y + row, w, rowHeight, glFormat, GL_UNSIGNED_BYTE,
+                    first + static_cast<size_t>(row) * width * depth);
+  }
+#else
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, width);
   glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, glFormat, GL_UNSIGNED_BYTE, first);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+#endif
 }
