@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "framework/app.h"
 #include "framework/graphics.h"
 #include "host/glfw_game.h"
@@ -37,14 +38,8 @@ struct Stage {
 
   bool Open() {
     if (window) return true;
-    if (!glfwInit()) return false;
-    glfwWindowHint(GLFW_ALPHA_BITS, 0);
-    glfwWindowHint(GLFW_DEPTH_BITS, 0);
-    glfwWindowHint(GLFW_STENCIL_BITS, 0);
-    window = glfwCreateWindow(640, 480, "Zandrel frame benchmark", nullptr, nullptr);
+    window = zu_bench_OpenWindow("Zandrel frame benchmark");
     if (!window) return false;
-    glfwMakeContextCurrent(window);
-    ++glfwGraphicsSeq;
     zu_graphics_Init();
     graphics = gc_new<ZuGraphics>();
     zu_graphics_SetGraphicsDevice(graphics);
