@@ -16,6 +16,17 @@ struct zu_graphics_Affine {
             iy * jx2 + jy * jy2, ix * tx2 + jx * ty2 + tx, iy * tx2 + jy * ty2 + ty};
   }
 
+  // This matrix times a translation, Times(1, 0, 0, 1, x, y), with the multiplications by
+  // 1 and 0 left out: the values are the same (up to the sign of a zero).
+  zu_graphics_Affine Moved(float x, float y) const {
+    return {ix, iy, jx, jy, ix * x + jx * y + tx, iy * x + jy * y + ty};
+  }
+
+  // This matrix times a scaling, Times(x, 0, 0, y, 0, 0), likewise.
+  zu_graphics_Affine Scaled(float x, float y) const {
+    return {ix * x, iy * x, jx * y, jy * y, tx, ty};
+  }
+
   // This matrix turned by `degrees` (counter-clockwise on the y-down screen), the sine
   // and cosine rounded to single precision.
   zu_graphics_Affine Turned(float degrees) const {
