@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "framework/app.h"
 #include "framework/input.h"
 #include "framework/random.h"
@@ -22,21 +23,6 @@ namespace {
 
 constexpr int kUpdates = 20000;
 
-class HeadlessHost : public ZuGame {
- public:
-  int millisecs = 0;
-  int GetDeviceWidth() override { return 640; }
-  int GetDeviceHeight() override { return 480; }
-  int Millisecs() override { return millisecs; }
-  void GetDate(Array<int> out) override {
-    const int date[7] = {2026, 6, 15, 12, 0, 0, 0};
-    for (int i = 0; i < out.Length() && i < 7; ++i) out[i] = date[i];
-  }
-  String LoadState() override { return String(); }
-  int SaveState(const String&) override { return 0; }
-  void SetUpdateRate(int) override {}
-};
-
 int64_t ThreadCpuNanoseconds() {
   timespec now{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
@@ -46,7 +32,7 @@ int64_t ThreadCpuNanoseconds() {
 // The one application of the process (the framework allows only one), reused by every
 // game: a 640 x 480 virtual screen, the shell font's metrics, sound off.
 struct Player {
-  HeadlessHost host;
+  ScriptedHost host;
   c_MyApp* app = nullptr;
   c_InputDevice* input = nullptr;
   BusyInput busyInput{nullptr};

@@ -8,11 +8,13 @@
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 #include <benchmark/benchmark.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "framework/app.h"
 #include "framework/graphics.h"
 #include "host/glfw_game.h"
@@ -37,14 +39,8 @@ struct Stage {
 
   bool Open() {
     if (window) return true;
-    if (!glfwInit()) return false;
-    glfwWindowHint(GLFW_ALPHA_BITS, 0);
-    glfwWindowHint(GLFW_DEPTH_BITS, 0);
-    glfwWindowHint(GLFW_STENCIL_BITS, 0);
-    window = glfwCreateWindow(640, 480, "Zandrel frame benchmark", nullptr, nullptr);
+    window = zu_bench_OpenWindow("Zandrel frame benchmark");
     if (!window) return false;
-    glfwMakeContextCurrent(window);
-    ++glfwGraphicsSeq;
     zu_graphics_Init();
     graphics = gc_new<ZuGraphics>();
     zu_graphics_SetGraphicsDevice(graphics);
@@ -135,25 +131,24 @@ BENCHMARK(BM_FullSpriteFrame)
 
 // The driver's own floor for comparison: the same number of upright quads submitted with
 // bare GL calls in the renderer's format (client arrays, 256 indexed quads a call), without
-// any of our code. What the full frame costs beyond this is ours. range(0) = 0 strips the
-// quads down to plain untextured, unblended, single-coloured ones: the least the driver can
-// be asked to do for this many quads.
-void BM_BareGlQuads(benchmark::State& state) {
-  if (!stage.Open()) {
-    state.SkipWithError("no X display or GL context");
-    return;
-  }
-  const bool textured = state.range(0) != 0;
+// any of our code. What the full frame costs beyond this is ours. `textured` false strips
+// the quads down to plain untextured, unblended, single-coloured ones: the least the driver
+// can be asked to do for this many quads.
+struct BareQuads {
   std::vector<ZuVertex> vertices;
-  for (const Sprite& s : MakeSprites(0, false)) {
-    const float u = (s.frame % 8) / 8.0f, v = (s.frame / 8) / 8.0f, side = 1 / 8.0f;
-    vertices.push_back({s.x, s.y, u, v, 0xffffffffu});
-    vertices.push_back({s.x + kCell, s.y, u + side, v, 0xffffffffu});
-    vertices.push_back({s.x + kCell, s.y + kCell, u + side, v + side, 0xffffffffu});
-    vertices.push_back({s.x, s.y + kCell, u, v + side, 0xffffffffu});
+
+  BareQuads() {
+    for (const Sprite& s : MakeSprites(0, false)) {
+      const float u = (s.frame % 8) / 8.0f, v = (s.frame / 8) / 8.0f, side = 1 / 8.0f;
+      vertices.push_back({s.x, s.y, u, v, 0xffffffffu});
+      vertices.push_back({s.x + kCell, s.y, u + side, v, 0xffffffffu});
+      vertices.push_back({s.x + kCell, s.y + kCell, u + side, v + side, 0xffffffffu});
+      vertices.push_back({s.x, s.y + kCell, u, v + side, 0xffffffffu});
+    }
   }
-  ZuGraphics* g = stage.graphics;
-  for (auto _ : state) {
+
+  void Submit(bool textured) const {
+    ZuGraphics* g = stage.graphics;
     g->BeginRender();
     glClear(GL_COLOR_BUFFER_BIT);
     if (textured) {
@@ -172,6 +167,17 @@ void BM_BareGlQuads(benchmark::State& state) {
       glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count / 4 * 6), GL_UNSIGNED_SHORT, g->quadIndexBuffer);
     }
     glDisable(GL_TEXTURE_2D);
+  }
+};
+
+void BM_BareGlQuads(benchmark::State& state) {
+  if (!stage.Open()) {
+    state.SkipWithError("no X display or GL context");
+    return;
+  }
+  const BareQuads bare;
+  for (auto _ : state) {
+    bare.Submit(state.range(0) != 0);
     state.PauseTiming();
     glFinish();
     state.ResumeTiming();
@@ -179,5 +185,44 @@ void BM_BareGlQuads(benchmark::State& state) {
   state.counters["sprites"] = kSprites;
 }
 BENCHMARK(BM_BareGlQuads)->ArgName("textured")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int64_t ThreadCpuNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// The full frame of upright sprites from one sheet (range(0) = 0) or of turned and scaled
+// ones (1) against the bare textured quads, frame by frame in turn on this thread's CPU
+// clock, so that a busy machine slows both alike: counter `ratio` is the median of
+// ours / bare over the pairs.
+void BM_SpritesAgainstBareGl(benchmark::State& state) {
+  if (!stage.Open()) {
+    state.SkipWithError("no X display or GL context");
+    return;
+  }
+  const std::vector<Sprite> sprites = MakeSprites(0, state.range(0) != 0);
+  const BareQuads bare;
+  std::vector<double> ours, plain, ratios;
+  for (auto _ : state) {
+    int64_t start = ThreadCpuNanoseconds();
+    SubmitFrame(sprites);
+    ours.push_back(static_cast<double>(ThreadCpuNanoseconds() - start) / 1e6);
+    glFinish();
+    start = ThreadCpuNanoseconds();
+    bare.Submit(true);
+    plain.push_back(static_cast<double>(ThreadCpuNanoseconds() - start) / 1e6);
+    glFinish();
+    ratios.push_back(ours.back() / plain.back());
+  }
+  auto median = [](std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+  };
+  state.counters["ours_ms"] = median(ours);
+  state.counters["bare_ms"] = median(plain);
+  state.counters["ratio"] = median(ratios);
+}
+BENCHMARK(BM_SpritesAgainstBareGl)->ArgName("turned")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The module's frame bracket, render state and drawing calls.
 #include "framework/app.h"
 #include "framework/graphics.h"
+#include "framework/graphics_affine.h"
 #include "host/numeric.h"
 
 void zu_graphics_BeginRender() {
@@ -90,15 +91,17 @@ void zu_graphics_DrawImage(c_Image* image, float x, float y, int frame) {
   DrawFrame(image, x - image->m_HandleX, y - image->m_HandleY, frame);
 }
 
+// Push, translate, rotate, scale, move by the handle, draw, pop: the same values as the
+// matrix calls give, worked out in place, handed to the renderer, and the module's own matrix
+// left as it was and due again at the next drawing call, as the pop leaves it. An upright
+// image skips the turn, which would multiply by cos 0 = 1 and sin 0 = 0 and change no value.
 void zu_graphics_DrawImage2(c_Image* image, float x, float y, float rotation, float scaleX,
                             float scaleY, int frame) {
   if (!zu_graphics_renderDevice || !image) return;
-  zu_graphics_PushMatrix();
-  zu_graphics_Transform(1, 0, 0, 1, x, y);
-  zu_graphics_Rotate(rotation);
-  zu_graphics_Transform(scaleX, 0, 0, scaleY, 0, 0);
-  zu_graphics_Transform(1, 0, 0, 1, -image->m_HandleX, -image->m_HandleY);
-  zu_graphics_context->p_Validate();
+  zu_graphics_Affine m = zu_graphics_CurrentMatrix().Moved(x, y);
+  if (rotation != 0.0f) m = m.Turned(rotation);
+  m = m.Scaled(scaleX, scaleY).Moved(-image->m_HandleX, -image->m_HandleY);
+  zu_graphics_renderDevice->SetMatrix(m.ix, m.iy, m.jx, m.jy, m.tx, m.ty);
   DrawFrame(image, 0.0f, 0.0f, frame);
-  zu_graphics_PopMatrix();
+  zu_graphics_context->m_MatrixPending = 1;
 }

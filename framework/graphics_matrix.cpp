@@ -1,12 +1,9 @@
 // The module's matrix and matrix stack. Only the context changes here; the renderer gets
 // the result at the next drawing call.
-#include <cmath>
-
 #include "framework/graphics.h"
+#include "framework/graphics_affine.h"
 
 namespace {
-
-constexpr float kDegreesToRadians = 0.0174532924f;
 
 void MatrixChanged(c_GraphicsContext* c) {
   c->m_Transformed = !(c->m_Ix == 1.0f && c->m_Iy == 0.0f && c->m_Jx == 0.0f &&
@@ -32,14 +29,8 @@ void zu_graphics_SetMatrix2(const Array<float>& m) {
 }
 
 void zu_graphics_Transform(float ix, float iy, float jx, float jy, float tx, float ty) {
-  c_GraphicsContext* c = zu_graphics_context;
-  const float new_ix = c->m_Ix * ix + c->m_Jx * iy;
-  const float new_iy = c->m_Iy * ix + c->m_Jy * iy;
-  const float new_jx = c->m_Ix * jx + c->m_Jx * jy;
-  const float new_jy = c->m_Iy * jx + c->m_Jy * jy;
-  const float new_tx = c->m_Ix * tx + c->m_Jx * ty + c->m_Tx;
-  const float new_ty = c->m_Iy * tx + c->m_Jy * ty + c->m_Ty;
-  zu_graphics_SetMatrix(new_ix, new_iy, new_jx, new_jy, new_tx, new_ty);
+  const zu_graphics_Affine m = zu_graphics_CurrentMatrix().Times(ix, iy, jx, jy, tx, ty);
+  zu_graphics_SetMatrix(m.ix, m.iy, m.jx, m.jy, m.tx, m.ty);
 }
 
 void zu_graphics_Transform2(const Array<float>& m) {
@@ -49,10 +40,8 @@ void zu_graphics_Transform2(const Array<float>& m) {
 void zu_graphics_Translate(float x, float y) { zu_graphics_Transform(1, 0, 0, 1, x, y); }
 
 void zu_graphics_Rotate(float degrees) {
-  const double radians = static_cast<double>(degrees * kDegreesToRadians);
-  const auto sin_a = static_cast<float>(std::sin(radians));
-  const auto cos_a = static_cast<float>(std::cos(radians));
-  zu_graphics_Transform(cos_a, -sin_a, sin_a, cos_a, 0, 0);
+  const zu_graphics_Affine m = zu_graphics_CurrentMatrix().Turned(degrees);
+  zu_graphics_SetMatrix(m.ix, m.iy, m.jx, m.jy, m.tx, m.ty);
 }
 
 void zu_graphics_Scale(float x, float y) { zu_graphics_Transform(x, 0, 0, y, 0, 0); }

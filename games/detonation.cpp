@@ -77,7 +77,48 @@ float Wrap(float value, float size) {
   return value;
 }
 
-int BlastRadius(float phase) { return zu_f2i(kBlastRadius * std::sin(phase * zu_math_DegreesToRadians)); }
+int ComputeBlastRadius(float phase) {
+  return zu_f2i(kBlastRadius * std::sin(phase * zu_math_DegreesToRadians));
+}
+
+// Phases are whole degrees in play (2, 5, ... 179), so their radii are looked up; any
+// other phase is computed the same way.
+struct RadiusTable {
+  int radius[181];
+  RadiusTable() {
+    for (int phase = 0; phase <= 180; ++phase) radius[phase] = ComputeBlastRadius(static_cast<float>(phase));
+  }
+};
+const RadiusTable kRadii;
+
+int BlastRadius(float phase) {
+  const int whole = static_cast<int>(phase);
+  if (whole >= 0 && whole <= 180 && static_cast<float>(whole) == phase) return kRadii.radius[whole];
+  return ComputeBlastRadius(phase);
+}
+
+// The records exploding during an update, in record order. A ball is tested against these
+// alone instead of every record; a ball caught joins them at its place, so the balls after
+// it meet it in the same update, as they would walking all the records.
+class Blasts {
+ public:
+  explicit Blasts(c_MyApp& app) {
+    for (int k = 0; k <= kLastRecord; ++k) {
+      if (app.m_Map[k * kRecordSize + kState] > kMoving) records_[count_++] = k;
+    }
+  }
+  void Add(int k) {
+    int at = count_++;
+    for (; at > 0 && records_[at - 1] > k; --at) records_[at] = records_[at - 1];
+    records_[at] = k;
+  }
+  const int* begin() const { return records_; }
+  const int* end() const { return records_ + count_; }
+
+ private:
+  int records_[kLastRecord + 1];
+  int count_ = 0;
+};
 
 float* Record(c_MyApp& app, int k) { return &app.m_Map[k * kRecordSize]; }
 
@@ -105,25 +146,34 @@ void AimAndFire(c_MyApp& app) {
 }
 
 // A moving ball caught by any explosion starts exploding itself. Its pitch and bang are
-// drawn even with the sound off, so later layouts do not depend on the setting.
-void CatchBall(c_MyApp& app, float* ball) {
-  for (app.m_Loop2 = 0; app.m_Loop2 <= kLastRecord && ball[kState] == kMoving; ++app.m_Loop2) {
-    const float* other = Record(app, app.m_Loop2);
+// drawn even with the sound off, so later layouts do not depend on the setting. m_Loop2
+// ends one past the record that caught the ball, or past the last record, and m_TmpH holds
+// the last squared radius tested, as a walk over every record leaves them.
+void CatchBall(c_MyApp& app, float* ball, Blasts& blasts) {
+  app.m_Loop2 = kLastRecord + 1;
+  bool caught = false;
+  for (const int k : blasts) {
+    const float* other = Record(app, k);
     if (other[kState] <= kMoving) continue;
     const int radius = BlastRadius(other[kState]);
     app.m_TmpH = radius * radius;
     const float dx = ball[kX] - other[kX];
     const float dy = ball[kY] - other[kY];
     if (dx * dx + dy * dy >= static_cast<float>(app.m_TmpH) + kBallReach) continue;
-    ball[kState] = kFirstPhase;
-    app.m_Score += app.m_TmpP + 1;
-    for (app.m_TmpO = 0; app.m_TmpO < kSparks; ++app.m_TmpO) {
-      app.p_ThrowParticle(ball[kX], ball[kY], kSparkKind, kWhite);
-    }
-    const float pitch = 0.8f + zu_random_Rnd() * 0.4f;
-    const int bang = app.p_Rand(7.0f, 9.0f);
-    app.p_PlaySFX(bang, pitch, 1.0f, 0.0f);
+    app.m_Loop2 = k + 1;
+    caught = true;
+    break;
   }
+  if (!caught) return;
+  ball[kState] = kFirstPhase;
+  blasts.Add(app.m_Loop);
+  app.m_Score += app.m_TmpP + 1;
+  for (app.m_TmpO = 0; app.m_TmpO < kSparks; ++app.m_TmpO) {
+    app.p_ThrowParticle(ball[kX], ball[kY], kSparkKind, kWhite);
+  }
+  const float pitch = 0.8f + zu_random_Rnd() * 0.4f;
+  const int bang = app.p_Rand(7.0f, 9.0f);
+  app.p_PlaySFX(bang, pitch, 1.0f, 0.0f);
 }
 
 // Balls drift and wrap, explosions grow and shrink over 60 updates; counts the balls still
@@ -131,6 +181,7 @@ void CatchBall(c_MyApp& app, float* ball) {
 void UpdateRecords(c_MyApp& app) {
   app.m_TmpI = 0;
   app.m_TmpM = 0;
+  Blasts blasts(app);
   for (app.m_Loop = 0; app.m_Loop <= kLastRecord; ++app.m_Loop) {
     float* record = Record(app, app.m_Loop);
     const int colour = app.m_Loop % 8;
@@ -141,7 +192,7 @@ void UpdateRecords(c_MyApp& app) {
       app.p_Alpha(1.0f);
       app.p_Ink(colour, 4.0f);
       app.p_Rect(record[kX] - 2.0f, record[kY] - 2.0f, 5.0f, 5.0f);
-      CatchBall(app, record);
+      CatchBall(app, record, blasts);
     }
     if (record[kState] > kMoving) {
       app.m_TmpI += 1;

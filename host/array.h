@@ -14,8 +14,14 @@ template <class T>
 struct ArrayRep : gc_object {
   int length;
 
+  // Numbers and pointers are zero in zeroed storage already: such an array is not written
+  // here, so a large one takes no memory until its elements are.
+  static constexpr bool kZeroIsEmpty = std::is_arithmetic_v<T> || std::is_pointer_v<T>;
+
   explicit ArrayRep(int n) : length(n) {
-    for (int i = 0; i < n; ++i) new (&elements()[i]) T();
+    if constexpr (!kZeroIsEmpty) {
+      for (int i = 0; i < n; ++i) new (&elements()[i]) T();
+    }
   }
   ~ArrayRep() override {
     if constexpr (!std::is_trivially_destructible_v<T>) {
@@ -78,7 +84,7 @@ class Array {
  private:
   static ArrayRep<T>* New(int length) {
     int size = ArrayRep<T>::SizeFor(length);
-    void* storage = gc_object_alloc(size);
+    void* storage = ArrayRep<T>::kZeroIsEmpty ? gc_object_alloc_zeroed(size) : gc_object_alloc(size);
     auto* rep = new (storage) ArrayRep<T>(length);
     gc_object_register(rep, size);
     return rep;

@@ -1,6 +1,7 @@
 #include "host/gc.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "host/numeric.h"
@@ -131,7 +132,9 @@ void gc_reset_lists() {
   make_empty(free_list);
 }
 
-void* gc_object_alloc(int requested) {
+namespace {
+
+void* Allocate(int requested, bool zeroed) {
   (void)lists_ready;
   const int size = (requested + 7) & ~7;
   gc_new_bytes += size;
@@ -153,10 +156,11 @@ void* gc_object_alloc(int requested) {
     if (chain) {
       void* block = chain;
       chain = *static_cast<void**>(block);
+      if (zeroed) std::memset(block, 0, static_cast<size_t>(size));
       return block;
     }
   }
-  void* block = std::malloc(size);
+  void* block = zeroed ? std::calloc(1, static_cast<size_t>(size)) : std::malloc(size);
   if (!block) {
     std::fputs("Vantor Runtime Error : Out of memory\n", stdout);
     std::fflush(stdout);
@@ -164,6 +168,12 @@ void* gc_object_alloc(int requested) {
   }
   return block;
 }
+
+}  // namespace
+
+void* gc_object_alloc(int requested) { return Allocate(requested, false); }
+
+void* gc_object_alloc_zeroed(int requested) { return Allocate(requested, true); }
 
 void gc_object_register(gc_object* obj, int requested) {
   const int size = (requested + 7) & ~7;

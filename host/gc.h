@@ -59,6 +59,9 @@ extern int gc_free_bytes;
 
 // Raw storage for a collected object of `size` bytes; destroys a share of dead objects first.
 void* gc_object_alloc(int size);
+// The same, all bytes zero. A large block comes zeroed from the system, so its pages take
+// no memory until written.
+void* gc_object_alloc_zeroed(int size);
 // Links freshly constructed storage into the collector as a new, unmarked object.
 void gc_object_register(gc_object* obj, int size);
 // Runs an object's destructor and returns its storage (to the small-block cache or the system).

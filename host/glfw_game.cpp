@@ -12,6 +12,8 @@
 #include "host/url_opener.h"
 
 int glfwGraphicsSeq = 0;
+int glfwSharedSeqFrom = 0;
+int glfwSharedSeqTo = 0;
 
 ZuGlfwGame* ZuGlfwGame::_glfwGame = nullptr;
 
@@ -90,6 +92,29 @@ unsigned char* ZuGlfwGame::LoadAudioData(const String& path, int* length, int* c
   return zu_audio_LoadAudioData(path, length, channels, format, hertz);
 }
 
+void zu_NoteWindowOpened(bool sharesObjects) {
+  ++glfwGraphicsSeq;
+  if (!sharesObjects) glfwSharedSeqFrom = glfwGraphicsSeq;
+  glfwSharedSeqTo = glfwGraphicsSeq;
+}
+
+namespace {
+
+// A window sharing the GL objects of `share` when it can (`*shared` set), or one of its own.
+GLFWwindow* OpenWindow(int width, int height, const char* title, GLFWmonitor* monitor,
+                       GLFWwindow* share, bool* shared) {
+  if (share) {
+    if (GLFWwindow* window = glfwCreateWindow(width, height, title, monitor, share)) {
+      *shared = true;
+      return window;
+    }
+  }
+  *shared = false;
+  return glfwCreateWindow(width, height, title, monitor, nullptr);
+}
+
+}  // namespace
+
 void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int blue, int alpha,
                                int depth, int stencil, bool fullscreen) {
   ReleaseHeldKeys();
@@ -105,10 +130,10 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
   const int desktopWidth = desktop ? desktop->width : 0;
   const int desktopHeight = desktop ? desktop->height : 0;
 
-  if (GLFWwindow* old = _windowSystem.Window()) {
-    _windowSystem.SetWindow(nullptr);
-    glfwDestroyWindow(old);
-  }
+  // The old window goes once the new one exists, so that the new one can share its
+  // textures.
+  GLFWwindow* old = _windowSystem.Window();
+  _windowSystem.SetWindow(nullptr);
 
   glfwWindowHint(GLFW_REFRESH_RATE, 60);
   glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
@@ -125,19 +150,21 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
   glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_ANY_PROFILE);
 
   GLFWwindow* window = nullptr;
+  bool shared = false;
   if (fullscreen && monitor) {
     glfwWindowHint(GLFW_VISIBLE, GLFW_TRUE);
-    window = glfwCreateWindow(width, height, "", monitor, nullptr);
+    window = OpenWindow(width, height, "", monitor, old, &shared);
   } else {
     // Shown only once centred, so it never appears elsewhere first.
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window = glfwCreateWindow(width, height, "Zandrel", nullptr, nullptr);
+    window = OpenWindow(width, height, "Zandrel", nullptr, old, &shared);
     if (window) {
       glfwSetWindowPos(window, (desktopWidth - width) / 2, (desktopHeight - height) / 2);
       glfwShowWindow(window);
     }
   }
-  ++glfwGraphicsSeq;
+  if (old) glfwDestroyWindow(old);
+  zu_NoteWindowOpened(shared);
   // A window that failed to open is not reported: the loop finds no open window and ends.
   _windowSystem.SetWindow(window);
   if (!window) return;

@@ -8,6 +8,14 @@
 // Raised by one each time a window, and with it a new OpenGL context, is opened: the
 // renderer re-uploads its textures when its recorded value differs.
 extern int glfwGraphicsSeq;
+// A window the host opens shares its GL objects with the window it replaces, so textures
+// outlive a switch to or from fullscreen: while glfwSharedSeqTo equals glfwGraphicsSeq,
+// textures made from window glfwSharedSeqFrom on are still valid. Anything else that opens
+// a window leaves the pair behind, and textures are made again.
+extern int glfwSharedSeqFrom;
+extern int glfwSharedSeqTo;
+// Counts a window just opened: raises glfwGraphicsSeq and keeps the pair above.
+void zu_NoteWindowOpened(bool sharesObjects);
 
 class ZuGlfwGame : public ZuGame {
  public:

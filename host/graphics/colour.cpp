@@ -1,13 +1,14 @@
 #include "host/graphics/colour.h"
 
-#include "host/numeric.h"
 
 namespace {
 
+// The product truncated and held to 0..255 (NaN gives 0), in as few steps as colours are
+// set: once or twice for every command of every frame.
 uint32_t ToByte(float product) {
-  const int value = zu_f2i(product);
-  if (value < 0) return 0;
-  return value > 255 ? 255u : static_cast<uint32_t>(value);
+  if (!(product >= 1.0f)) return 0;
+  if (product >= 255.0f) return 255;
+  return static_cast<uint32_t>(product);
 }
 
 }  // namespace

@@ -45,9 +45,11 @@ int ZuGraphics::BeginRender() {
 
   glEnable(GL_BLEND);
   glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+  blendEnabled_ = true;
   additiveBlend_ = false;
   scissorKnown_ = false;
   glDisable(GL_TEXTURE_2D);
+  textureEnabled_ = false;
 
   batchCount = 0;
   drawCalls = 0;
@@ -64,14 +66,22 @@ void ZuGraphics::Cls(float r, float g, float b) {
 
 void ZuGraphics::SetAlpha(float a) {
   alpha = a;
-  vertexColor = zu_graphics_EncodeColor(colorR, colorG, colorB, alpha);
+  colourDue_ = true;
 }
 
 void ZuGraphics::SetColor(float r, float g, float b) {
   colorR = r;
   colorG = g;
   colorB = b;
-  vertexColor = zu_graphics_EncodeColor(colorR, colorG, colorB, alpha);
+  colourDue_ = true;
+}
+
+uint32_t ZuGraphics::VertexColour() {
+  if (colourDue_) {
+    vertexColor = zu_graphics_EncodeColor(colorR, colorG, colorB, alpha);
+    colourDue_ = false;
+  }
+  return vertexColor;
 }
 
 void ZuGraphics::SetBlend(int mode) {
@@ -113,14 +123,18 @@ void ZuGraphics::SetMatrix(float new_ix, float new_iy, float new_jx, float new_j
   transformed = !(ix == 1.0f && iy == 0.0f && jx == 0.0f && jy == 1.0f && tx == 0.0f && ty == 0.0f);
 }
 
-ZuVertex* ZuGraphics::Begin(int kind, int count, ZuSurface* surface) {
+ZuVertex* ZuGraphics::Begin(int kind, int count, ZuSurface* surface, bool blended) {
   if (kind < 1 || count < 1 || count > kBatchVertices) return nullptr;
   if (kind != batchKind || surface != batchSurface || batchCount + count > kBatchVertices) {
     Flush();
     batchKind = kind;
     batchSurface = surface;
+    batchBlended = false;
     batchCount = 0;
   }
+  // Colour never breaks a batch: one vertex that needs blending makes the whole batch
+  // blended.
+  batchBlended = batchBlended || blended;
   ZuVertex* first = vertexBuffer + batchCount;
   batchCount += count;
   return first;
@@ -130,10 +144,39 @@ void ZuGraphics::Flush() {
   if (batchCount > 0) DrawBatch();
 }
 
+bool ZuGraphics::ClearedByRect(float x, float y, float w, float h) {
+  if (transformed || !OpaqueColour() || !scissorKnown_ || scissorEnabled_) return false;
+  if (x > 0 || y > 0 || x + w < static_cast<float>(width) || y + h < static_cast<float>(height)) {
+    return false;
+  }
+  // Whatever the batch holds would be painted over.
+  batchCount = 0;
+  const float byte = 1.0f / 255.0f;
+  glClearColor(static_cast<float>(vertexColor & 255) * byte,
+               static_cast<float>(vertexColor >> 8 & 255) * byte,
+               static_cast<float>(vertexColor >> 16 & 255) * byte, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  return true;
+}
+
 void ZuGraphics::DrawBatch() {
+  if (batchBlended != blendEnabled_) {
+    blendEnabled_ = batchBlended;
+    if (blendEnabled_) {
+      glEnable(GL_BLEND);
+    } else {
+      glDisable(GL_BLEND);
+    }
+  }
+  // Texturing is switched only when it must be: each switch costs the GL a new look at its
+  // whole fixed-function state.
   if (batchSurface) {
-    glEnable(GL_TEXTURE_2D);
+    if (!textureEnabled_) glEnable(GL_TEXTURE_2D);
+    textureEnabled_ = true;
     batchSurface->Bind();
+  } else if (textureEnabled_) {
+    glDisable(GL_TEXTURE_2D);
+    textureEnabled_ = false;
   }
   switch (batchKind) {
     case ZU_BATCH_POINTS:
@@ -160,6 +203,5 @@ void ZuGraphics::DrawBatch() {
       }
       break;
   }
-  if (batchSurface) glDisable(GL_TEXTURE_2D);
   batchCount = 0;
 }

@@ -83,8 +83,10 @@ class ZuGraphics : public Object {
 
   // Room for `count` fresh vertices of `kind` textured by `surface` (null: untextured),
   // drawing the batch first when it cannot take them. Positions are stored through Place,
-  // which applies the matrix. Null for a count outside 1..1024.
-  ZuVertex* Begin(int kind, int count, ZuSurface* surface);
+  // which applies the matrix. Null for a count outside 1..1024. The vertices are blended.
+  ZuVertex* Begin(int kind, int count, ZuSurface* surface) {
+    return Begin(kind, count, surface, true);
+  }
   // Draws the pending batch if it holds any vertex.
   void Flush();
   // Stores a vertex position, through the matrix when there is one.
@@ -103,7 +105,7 @@ class ZuGraphics : public Object {
 
   int width = 0;
   int height = 0;
-  uint32_t vertexColor = 0;
+  uint32_t vertexColor = 0;  // see VertexColour
   float colorR = 0.0f, colorG = 0.0f, colorB = 0.0f;
   float alpha = 0.0f;
   float ix = 1.0f, iy = 0.0f, jx = 0.0f, jy = 1.0f, tx = 0.0f, ty = 0.0f;
@@ -113,6 +115,10 @@ class ZuGraphics : public Object {
   int batchKind = 0;
   int batchCount = 0;
   ZuSurface* batchSurface = nullptr;
+  // False while every vertex of the batch is opaque and alpha-blended: blending would give
+  // the source colour itself, so such a batch is drawn with blending off, which costs a
+  // software rasteriser far less and lets it skip what opaque drawing covers.
+  bool batchBlended = true;
   int drawCalls = 0;
 
  protected:
@@ -121,6 +127,15 @@ class ZuGraphics : public Object {
   static void PrepareTexture(ZuSurface* surface) {
     if (surface->NeedsTexture()) surface->Bind();
   }
+  ZuVertex* Begin(int kind, int count, ZuSurface* surface, bool blended);
+  // The current colour encoded, worked out once for each change of colour or alpha
+  // that is drawn with (a command usually sets both).
+  uint32_t VertexColour();
+  // Alpha blending of a fully opaque colour: what is drawn replaces what was there.
+  bool OpaqueColour() { return !additiveBlend_ && VertexColour() >> 24 == 255; }
+  // True when an opaque rectangle covers the whole window unclipped, so that a clear to
+  // its colour paints the same pixels; it is then drawn as that clear.
+  bool ClearedByRect(float x, float y, float w, float h);
 
  private:
   void DrawBatch();
@@ -130,6 +145,9 @@ class ZuGraphics : public Object {
   // break in the batch. Unknown after BeginRender for the scissor (a new window starts
   // with its own defaults).
   bool additiveBlend_ = false;
+  bool colourDue_ = false;  // colour or alpha changed since vertexColor was encoded
+  bool blendEnabled_ = true;
+  bool textureEnabled_ = false;
   bool scissorKnown_ = false;
   bool scissorEnabled_ = false;
   int scissor_[4] = {0, 0, 0, 0};

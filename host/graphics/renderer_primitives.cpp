@@ -11,25 +11,26 @@ constexpr float kFullTurn = 6.2831855f;
 }  // namespace
 
 void ZuGraphics::DrawPoint(float x, float y) {
-  ZuVertex* v = Begin(ZU_BATCH_POINTS, 1, nullptr);
+  ZuVertex* v = Begin(ZU_BATCH_POINTS, 1, nullptr, !OpaqueColour());
   Place(v[0], x, y);
-  v[0].color = vertexColor;
+  v[0].color = VertexColour();
 }
 
 void ZuGraphics::DrawLine(float x1, float y1, float x2, float y2) {
-  ZuVertex* v = Begin(ZU_BATCH_LINES, 2, nullptr);
+  ZuVertex* v = Begin(ZU_BATCH_LINES, 2, nullptr, !OpaqueColour());
   Place(v[0], x1, y1);
   Place(v[1], x2, y2);
-  v[0].color = v[1].color = vertexColor;
+  v[0].color = v[1].color = VertexColour();
 }
 
 void ZuGraphics::DrawRect(float x, float y, float w, float h) {
-  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, nullptr);
+  if (ClearedByRect(x, y, w, h)) return;
+  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, nullptr, !OpaqueColour());
   Place(v[0], x, y);
   Place(v[1], x + w, y);
   Place(v[2], x + w, y + h);
   Place(v[3], x, y + h);
-  v[0].color = v[1].color = v[2].color = v[3].color = vertexColor;
+  v[0].color = v[1].color = v[2].color = v[3].color = VertexColour();
 }
 
 void ZuGraphics::DrawOval(float x, float y, float w, float h) {
@@ -38,22 +39,24 @@ void ZuGraphics::DrawOval(float x, float y, float w, float h) {
   const float cx = x + xr;
   const float cy = y + yr;
   const int segments = zu_graphics_OvalSegments(xr, yr, transformed, ix, iy, jx, jy);
-  ZuVertex* v = Begin(segments, segments, nullptr);
+  const uint32_t colour = VertexColour();
+  ZuVertex* v = Begin(segments, segments, nullptr, !OpaqueColour());
   for (int i = 0; i < segments; ++i) {
     const float theta = static_cast<float>(i) * kFullTurn / static_cast<float>(segments);
     Place(v[i], cx + std::cos(theta) * xr, cy - std::sin(theta) * yr);
-    v[i].color = vertexColor;
+    v[i].color = colour;
   }
 }
 
 void ZuGraphics::DrawPoly(const Array<float>& xy) {
   const int n = xy.Length() / 2;
   if (n == 0 || n > kBatchVertices) return;
-  ZuVertex* v = Begin(n, n, nullptr);
+  const uint32_t colour = VertexColour();
+  ZuVertex* v = Begin(n, n, nullptr, !OpaqueColour());
   const float* in = xy.begin();
   for (int i = 0; i < n; ++i, in += 2) {
     Place(v[i], in[0], in[1]);
-    v[i].color = vertexColor;
+    v[i].color = colour;
   }
 }
 
@@ -61,13 +64,14 @@ void ZuGraphics::DrawPoly2(const Array<float>& xyuv, ZuSurface* surface, int src
   const int n = xyuv.Length() / 4;
   if (!surface || n == 0 || n > kBatchVertices) return;
   PrepareTexture(surface);
+  const uint32_t colour = VertexColour();
   ZuVertex* v = Begin(n, n, surface);
   const float* in = xyuv.begin();
   for (int i = 0; i < n; ++i, in += 4) {
     Place(v[i], in[0], in[1]);
     v[i].u = (in[2] + static_cast<float>(srcx)) * surface->uScale;
     v[i].v = (in[3] + static_cast<float>(srcy)) * surface->vScale;
-    v[i].color = vertexColor;
+    v[i].color = colour;
   }
 }
 
@@ -78,7 +82,8 @@ void ZuGraphics::DrawSurface(ZuSurface* surface, float x, float y) {
   const float h = static_cast<float>(surface->Height());
   const float right = w * surface->uScale;
   const float bottom = h * surface->vScale;
-  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface);
+  const bool opaque = OpaqueColour() && surface->SampledRectOpaque(0, 0, surface->Width(), surface->Height());
+  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface, !opaque);
   Place(v[0], x, y);
   Place(v[1], x + w, y);
   Place(v[2], x + w, y + h);
@@ -87,7 +92,7 @@ void ZuGraphics::DrawSurface(ZuSurface* surface, float x, float y) {
   v[1].u = right, v[1].v = 0.0f;
   v[2].u = right, v[2].v = bottom;
   v[3].u = 0.0f, v[3].v = bottom;
-  v[0].color = v[1].color = v[2].color = v[3].color = vertexColor;
+  v[0].color = v[1].color = v[2].color = v[3].color = VertexColour();
 }
 
 void ZuGraphics::DrawSurface2(ZuSurface* surface, float x, float y, int srcx, int srcy, int srcw,
@@ -100,7 +105,8 @@ void ZuGraphics::DrawSurface2(ZuSurface* surface, float x, float y, int srcx, in
   const float right = (static_cast<float>(srcx) + w) * surface->uScale;
   const float top = static_cast<float>(srcy) * surface->vScale;
   const float bottom = (static_cast<float>(srcy) + h) * surface->vScale;
-  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface);
+  const bool opaque = OpaqueColour() && surface->SampledRectOpaque(srcx, srcy, srcw, srch);
+  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface, !opaque);
   Place(v[0], x, y);
   Place(v[1], x + w, y);
   Place(v[2], x + w, y + h);
@@ -109,5 +115,5 @@ void ZuGraphics::DrawSurface2(ZuSurface* surface, float x, float y, int srcx, in
   v[1].u = right, v[1].v = top;
   v[2].u = right, v[2].v = bottom;
   v[3].u = left, v[3].v = bottom;
-  v[0].color = v[1].color = v[2].color = v[3].color = vertexColor;
+  v[0].color = v[1].color = v[2].color = v[3].color = VertexColour();
 }

@@ -36,7 +36,10 @@ bool TryTextureSize(int format, int w, int h) {
 ZuSurface::~ZuSurface() { Discard(); }
 
 bool ZuSurface::TextureIsCurrent() const {
-  return glfwGraphicsSeq != 0 && textureSeq == glfwGraphicsSeq;
+  if (glfwGraphicsSeq == 0 || textureSeq <= 0) return false;
+  if (textureSeq == glfwGraphicsSeq) return true;
+  return glfwSharedSeqTo == glfwGraphicsSeq && textureSeq >= glfwSharedSeqFrom &&
+         textureSeq < glfwGraphicsSeq;
 }
 
 void ZuSurface::Discard() {
@@ -56,6 +59,7 @@ void ZuSurface::SetData(unsigned char* data, int w, int h, int d) {
   depth = d;
   glFormat = FormatForDepth(d);
   if (pixels) zu_graphics_PremultiplyPixels(pixels, static_cast<int64_t>(w) * h, d);
+  opaque_.Build(pixels, w, h, d);
   if (TextureIsCurrent()) textureOutdated_ = true;
 }
 
@@ -66,11 +70,16 @@ void ZuSurface::SetSubData(int x, int y, int w, int h, const int* src, int pitch
     pixels = static_cast<unsigned char*>(std::calloc(static_cast<size_t>(width) * height, 4));
     if (!pixels) return;
   }
+  keepPixels_ = true;
   for (int row = 0; row < h; ++row) {
     const int* in = src + static_cast<ptrdiff_t>(row) * pitch;
     unsigned char* out = pixels + (static_cast<size_t>(y + row) * width + x) * 4;
-    for (int col = 0; col < w; ++col, out += 4) zu_graphics_StoreArgb(in[col], out);
+    for (int col = 0; col < w; ++col, out += 4) {
+      zu_graphics_StoreArgb(in[col], out);
+      opaque_.Set(x + col, y + row, out[3] == 255);
+    }
   }
+  opaque_.ForgetAnswers();
   if (TextureIsCurrent() && !textureOutdated_) {
     glBindTexture(GL_TEXTURE_2D, textureName);
     UploadRows(x, y, w, h);
@@ -79,7 +88,8 @@ void ZuSurface::SetSubData(int x, int y, int w, int h, const int* src, int pitch
 
 void ZuSurface::Bind() {
   if (glfwGraphicsSeq == 0) return;
-  if (textureSeq == glfwGraphicsSeq) {
+  if (TextureIsCurrent()) {
+    textureSeq = glfwGraphicsSeq;  // carried into the window that shares it
     glBindTexture(GL_TEXTURE_2D, textureName);
     if (textureOutdated_) DefineTexture();
     return;
@@ -106,10 +116,18 @@ void ZuSurface::DefineTexture() {
     glTexImage2D(GL_TEXTURE_2D, 0, glFormat, texture_w, texture_h, 0, glFormat,
                  GL_UNSIGNED_BYTE, nullptr);
   }
+  textureWidth_ = texture_w;
+  textureHeight_ = texture_h;
   // An empty surface still gets finite scales, so drawing it cannot produce NaN corners.
   uScale = 1.0f / static_cast<float>(texture_w > 0 ? texture_w : 1);
   vScale = 1.0f / static_cast<float>(texture_h > 0 ? texture_h : 1);
   if (pixels && width > 0 && height > 0) UploadRows(0, 0, width, height);
+  // Nothing reads the pixels of a picture back once the texture holds them; only a surface
+  // written piecewise keeps its copy, to write into.
+  if (!keepPixels_) {
+    std::free(pixels);
+    pixels = nullptr;
+  }
 }
 
 // Uploads a rectangle of the kept pixels, whose rows are one surface width apart, into the
@@ -130,4 +148,15 @@ void ZuSurface::UploadRows(int x, int y, int w, int h) {
   glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, glFormat, GL_UNSIGNED_BYTE, first);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 #endif
+}
+
+bool ZuSurface::SampledRectOpaque(int x, int y, int w, int h) const {
+  int left = x - 1, top = y - 1, right = x + w + 1, bottom = y + h + 1;
+  if (textureWidth_ == width && textureHeight_ == height) {
+    left = left < 0 ? 0 : left;
+    top = top < 0 ? 0 : top;
+    right = right > width ? width : right;
+    bottom = bottom > height ? height : bottom;
+  }
+  return opaque_.RectOpaque(left, top, right - left, bottom - top);
 }

@@ -1,11 +1,14 @@
-// The renderer's image: pixels kept in system memory plus a GL texture made from them.
-// The texture belongs to the GL context it was made in; when the host opens a new window
-// (glfwGraphicsSeq changes) the texture is made again from the kept pixels on next use.
+// The renderer's image: a GL texture made from pixels in system memory. The pixels are let
+// go once the texture holds them, unless the surface is written piecewise (SetSubData),
+// which keeps its copy to write into. The texture belongs to the GL objects of the window
+// it was made in, which the host's next window shares; a window that does not share them
+// makes the texture again on next use, from the pixels if they were kept (blank if not).
 #pragma once
 
 #include <cstdint>
 
 #include "host/gc.h"
+#include "host/graphics/opaque_map.h"
 
 class ZuSurface : public Object {
  public:
@@ -34,8 +37,12 @@ class ZuSurface : public Object {
   bool TextureIsCurrent() const;
   // True when the next Bind will (re)make the texture, and with it the texture scales.
   bool NeedsTexture() const { return !TextureIsCurrent() || textureOutdated_; }
+  // True when every texel that drawing the rectangle (x, y, w, h) can sample is opaque: the
+  // rectangle and, against rounding at its edges, one texel around it (which the texture
+  // clamps to the picture's edge when it is the picture's own size).
+  bool SampledRectOpaque(int x, int y, int w, int h) const;
 
-  unsigned char* pixels = nullptr;  // rows top first, `depth` bytes a pixel; may be null
+  unsigned char* pixels = nullptr;  // rows top first, `depth` bytes a pixel; null once let go
   int width = 0;
   int height = 0;
   int depth = 0;
@@ -50,4 +57,8 @@ class ZuSurface : public Object {
   void UploadRows(int x, int y, int w, int h);
 
   bool textureOutdated_ = false;  // the pixels were replaced after the texture was made
+  bool keepPixels_ = false;       // written piecewise: the copy stays
+  int textureWidth_ = 0;
+  int textureHeight_ = 0;
+  ZuOpaqueMap opaque_;
 };

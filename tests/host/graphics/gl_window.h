@@ -37,6 +37,28 @@ class GlWindowTest : public ::testing::Test {
     return true;
   }
 
+  // Starts a renderer frame as the graphics module starts every frame: white, opaque,
+  // alpha-blended, unclipped.
+  static void StartRendererFrame(ZuGraphics* g) {
+    g->BeginRender();
+    g->SetColor(255, 255, 255);
+    g->SetAlpha(1);
+    g->SetBlend(0);
+    g->SetScissor(0, 0, kWidth, kHeight);
+  }
+
+  // A new window sharing the GL objects of the current one, which then goes: what the host
+  // does to switch to or from fullscreen.
+  bool ReplaceWindowSharingItsObjects() {
+    GLFWwindow* next = glfwCreateWindow(kWidth, kHeight, "Zandrel renderer test", nullptr, window_);
+    if (!next) return false;
+    CloseWindow();
+    window_ = next;
+    glfwMakeContextCurrent(window_);
+    zu_NoteWindowOpened(true);
+    return true;
+  }
+
   void CloseWindow() {
     if (!window_) return;
     glfwMakeContextCurrent(nullptr);

@@ -10,14 +10,7 @@ class DrawCalls : public GlWindowTest {
     g_ = gc_new<ZuGraphics>();
     StartFrame();
   }
-  // As the graphics module starts every frame.
-  void StartFrame() {
-    g_->BeginRender();
-    g_->SetColor(255, 255, 255);
-    g_->SetAlpha(1);
-    g_->SetBlend(0);
-    g_->SetScissor(0, 0, kWidth, kHeight);
-  }
+  void StartFrame() { StartRendererFrame(g_); }
   int EndFrame() {
     g_->EndRender();
     return g_->DrawCallsThisFrame();
