@@ -5,7 +5,7 @@ BUILD_DIR := build
 ASAN_DIR  := build-asan
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench package screenshots clean
 
 all: build
 
@@ -25,6 +25,14 @@ test: setup
 
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)
+
+# The Debian package, zandrel_<version>_<arch>.deb, in the build directory.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+# The pictures in docs/screenshots: the real program on a 1280 x 720 virtual display.
+screenshots: build
+	@./scripts/screenshots.sh $(BUILD_DIR) docs/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -3,16 +3,19 @@
 #include <GLFW/glfw3.h>
 
 #include "host/audio/audio_data.h"
+#include "host/file_locations.h"
 #include "host/files.h"
 #include "host/graphics/image_data.h"
 #include "host/joystick.h"
 #include "host/main_loop.h"
 #include "host/numeric.h"
+#include "host/screenshot.h"
 #include "host/url_opener.h"
 
 int glfwGraphicsSeq = 0;
 
 ZuGlfwGame* ZuGlfwGame::_glfwGame = nullptr;
+bool ZuGlfwGame::_startFullscreen = false;
 
 ZuGlfwGame::ZuGlfwGame() { _glfwGame = this; }
 
@@ -158,9 +161,30 @@ Array<ZuGlfwVideoMode*> ZuGlfwGame::GetGlfwVideoModes() {
 }
 
 void ZuGlfwGame::Run() {
-  SetGlfwWindow(640, 480, 8, 8, 8, 0, 0, 0, false);
+  ZuGlfwVideoMode* desktop = _startFullscreen ? GetGlfwDesktopMode() : nullptr;
+  if (desktop) {
+    SetGlfwWindow(desktop->width, desktop->height, desktop->redBits, desktop->greenBits,
+                  desktop->blueBits, 0, 0, 0, true);
+  } else {
+    SetGlfwWindow(640, 480, 8, 8, 8, 0, 0, 0, false);
+  }
   StartGame();
   ZuMainLoop(*this, _windowSystem).Run();
+}
+
+void ZuGlfwGame::RenderGame() {
+  ZuGame::RenderGame();
+  GLFWwindow* window = _windowSystem.Window();
+  if (!_screenshotWanted || !window || !Started()) return;
+  _screenshotWanted = false;
+  int width, height;
+  glfwGetFramebufferSize(window, &width, &height);
+  zu_TakeScreenshot(zu_ScreenshotFolder(ZuEnvironment::FromProcess()), width, height);
+}
+
+bool ZuGlfwGame::Fullscreen() const {
+  GLFWwindow* window = _windowSystem.Window();
+  return window && glfwGetWindowMonitor(window) != nullptr;
 }
 
 void ZuGlfwGame::UpdateEvents() { ZuMainLoop(*this, _windowSystem).UpdateEvents(); }

@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include <GLFW/glfw3.h>
@@ -33,6 +34,10 @@ int ZuVantorGame::Main(int argc, char** argv) {
   // Joystick button counts are the physical buttons alone; the pad corrections depend on them.
   glfwInitHint(GLFW_JOYSTICK_HAT_BUTTONS, GLFW_FALSE);
   if (!glfwInit()) {
+    const char* reason = nullptr;
+    glfwGetError(&reason);
+    std::fprintf(stderr, "zandrel: a graphical display is needed to play (%s)\n",
+                 reason ? reason : "the window system cannot start");
     zuPrint(String("glfwInit failed"));
     std::exit(-1);
   }

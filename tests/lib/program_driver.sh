@@ -54,3 +54,22 @@ await_exit() {
     sleep 0.1
   done
 }
+# A scratch folder $work, removed at exit, with the program ($pid) ended first if it runs.
+make_scratch() {
+  work=$(mktemp -d)
+  pid=""
+  trap 'if [ -n "$pid" ] && kill -0 "$pid" 2> /dev/null; then kill "$pid"; fi; rm -rf "$work"' EXIT
+}
+# Presses the screenshot key and waits up to five seconds for the program to say where
+# the picture went (on its standard output, kept in the file $1); sets $shot to that file.
+take_screenshot() {
+  local line="" _
+  xdotool key F12
+  for _ in $(seq 250); do
+    line=$(grep '^Screenshot saved: ' "$1" | tail -1)
+    [ -n "$line" ] && break
+    sleep 0.02
+  done
+  [ -n "$line" ] || fail "F12 said nothing on standard output"
+  shot=${line#Screenshot saved: }
+}
