@@ -119,6 +119,10 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
   glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 1);
   glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
   glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_ANY_PROFILE);
+  // The desktop entry's StartupWMClass: the window belongs to the launcher that started it,
+  // fullscreen (which has no title) too.
+  glfwWindowHintString(GLFW_X11_CLASS_NAME, "Zandrel");
+  glfwWindowHintString(GLFW_X11_INSTANCE_NAME, "zandrel");
 
   GLFWwindow* window = nullptr;
   if (fullscreen && monitor) {

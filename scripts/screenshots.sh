@@ -2,12 +2,13 @@
 # Pictures of the collection for people to look at: the real program, fullscreen on a
 # 1280 x 720 virtual display, the menu and a few games in play, each taken with the
 # program's own screenshot key (F12), then reduced to 256 colours to keep them small.
-# Each game is found by its place in the menu; on a busy machine a lost key press can land
-# on a neighbour, so look at the pictures before committing them.
+# Each game is found by its place in the menu. A busy machine can lose a key press or hold
+# one long enough for the menu's own repeat (the display itself repeats none): look at the
+# pictures before committing them.
 # Usage: screenshots.sh <build-dir> <output-dir>
 set -uo pipefail
 if [ -z "${ZANDREL_SCREENSHOT_DISPLAY:-}" ]; then
-  exec env ZANDREL_SCREENSHOT_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x720x24" bash "$0" "$@"
+  exec env ZANDREL_SCREENSHOT_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x720x24 -ardelay 60000" bash "$0" "$@"
 fi
 build=$(cd "$1" && pwd)
 mkdir -p "$2"
@@ -15,6 +16,7 @@ out=$(cd "$2" && pwd)
 program="$build/zandrel"
 
 source "$(dirname "$0")/../tests/lib/program_driver.sh"
+tap_seconds=0.15
 make_scratch
 fail() {
   echo "screenshots: $*" >&2
@@ -55,7 +57,7 @@ shoot() {
 }
 
 shoot menu 0 1
-shoot velocity 22 3 space
+shoot velocity 22 2
 shoot jumpjet 10 3 Right space
-shoot octopus 15 3 Left space
-shoot tower 20 3 space
+shoot maze 13 3 Left Up
+shoot soda 19 3 Down space
