@@ -10,13 +10,14 @@ find_window() {
 }
 alive() { kill -0 "$pid" 2> /dev/null; }
 # A key held for a few updates (an update must see it down, even on a busy machine), then
-# released as long, so that the shell's key latch clears and each tap counts once.
+# released as long, so that the shell's key latch clears and each tap counts once. A
+# script whose display repeats no held key can hold longer ($tap_seconds).
 tap() {
   alive || fail "the program ended early (before the key $1)"
   xdotool keydown "$1"
-  sleep 0.1
+  sleep "${tap_seconds:-0.1}"
   xdotool keyup "$1"
-  sleep 0.1
+  sleep "${tap_seconds:-0.1}"
 }
 taps() {
   local _

@@ -68,7 +68,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" > "$w
   { cat "$work/appstream.log"; fail "appstreamcli validate"; }
 man_warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man6/zandrel.6.gz" 2>&1 > /dev/null)
 [ -z "$man_warnings" ] || fail "the manual page has warnings: $man_warnings"
-lintian --fail-on error --no-tag-display-limit "$deb" > "$work/lintian.log" 2>&1 ||
+lintian --fail-on error --tag-display-limit 0 "$deb" > "$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log"; fail "lintian found errors"; }
 echo "lintian: $(grep -c '^[WI]:' "$work/lintian.log") warnings and notes, no errors"
 
