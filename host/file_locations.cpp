@@ -65,7 +65,8 @@ ZuEnvironment ZuEnvironment::FromProcess() {
   return env;
 }
 
-ZuDataFolderSearch zu_FindDataFolder(const std::string& option, const ZuEnvironment& env) {
+ZuDataFolderSearch zu_FindDataFolder(const std::string& option, const std::string& marker,
+                                     const ZuEnvironment& env) {
   ZuDataFolderSearch search;
   const std::string chosen = !option.empty() ? option : env.zandrelData;
   if (!chosen.empty()) {
@@ -74,8 +75,12 @@ ZuDataFolderSearch zu_FindDataFolder(const std::string& option, const ZuEnvironm
     return search;
   }
 
+  const auto holdsData = [&marker](const std::string& folder) {
+    std::error_code error;
+    return IsFolder(folder) && fs::exists(folder + "/" + marker, error);
+  };
   search.lookedIn.push_back("./data");
-  if (IsFolder("./data")) {
+  if (holdsData("./data")) {
     search.folder = "./data";
     search.fromWorkingDirectory = true;
     return search;
@@ -86,7 +91,7 @@ ZuDataFolderSearch zu_FindDataFolder(const std::string& option, const ZuEnvironm
         (fs::path(env.executable).parent_path() / ".." / "share" / "games" / "zandrel")
             .lexically_normal();
     search.lookedIn.push_back(installed.string());
-    if (IsFolder(installed.string())) search.folder = installed.string();
+    if (holdsData(installed.string())) search.folder = installed.string();
   }
   return search;
 }

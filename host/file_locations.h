@@ -25,8 +25,11 @@ struct ZuDataFolderSearch {
 
 // The first of: `option` (--data); $ZANDREL_DATA; ./data; ../share/games/zandrel beside
 // the program's own folder. A folder named by --data or $ZANDREL_DATA is the only place
-// looked in: a wrong name there is a mistake to show, not a reason to use other data.
-ZuDataFolderSearch zu_FindDataFolder(const std::string& option, const ZuEnvironment& env);
+// looked in: a wrong name there is a mistake to show, not a reason to use other data. The
+// other two count only if they hold `marker` (a path inside them): an installed game
+// started in a home folder that has a "data" folder of its own must not take that.
+ZuDataFolderSearch zu_FindDataFolder(const std::string& option, const std::string& marker,
+                                     const ZuEnvironment& env);
 
 // The first of: `option` (--state); ./.vantorstate when the data is ./data;
 // $XDG_DATA_HOME/zandrel/.vantorstate (XDG_DATA_HOME defaults to ~/.local/share).

@@ -61,7 +61,8 @@ std::optional<int> zu_PrepareStart(int argc, const char* const* argv,
       break;
   }
 
-  const ZuDataFolderSearch data = zu_FindDataFolder(line.dataFolder, env);
+  const std::string marker = fontImages.empty() ? "" : fontImages.front();
+  const ZuDataFolderSearch data = zu_FindDataFolder(line.dataFolder, marker, env);
   if (data.folder.empty()) {
     std::fprintf(stderr, "zandrel: no data folder found (looked in %s)\n",
                  Joined(data.lookedIn).c_str());

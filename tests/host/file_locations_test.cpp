@@ -31,47 +31,58 @@ class FileLocations : public TempWorkingDirectoryTest {
   ZuEnvironment env_;
 };
 
+constexpr const char* kMarker = "fonts/f.png";
+
+void MakeDataFolder(const std::string& folder) {
+  fs::create_directories(folder + "/fonts");
+  std::ofstream(folder + "/" + kMarker) << "x";
+}
+
 TEST_F(FileLocations, DataSearchTakesTheFirstOfOptionVariableWorkingFolderAndInstalled) {
-  for (const char* folder : {"opt", "var", "data"}) fs::create_directory(folder);
-  fs::create_directories(installed_);
+  for (const char* folder : {"opt", "var", "data"}) MakeDataFolder(folder);
+  MakeDataFolder(installed_);
   env_.zandrelData = "var";
 
-  ZuDataFolderSearch search = zu_FindDataFolder("opt", env_);
+  ZuDataFolderSearch search = zu_FindDataFolder("opt", kMarker, env_);
   EXPECT_EQ(search.folder, "opt");
   EXPECT_FALSE(search.fromWorkingDirectory);
 
-  search = zu_FindDataFolder("", env_);
+  search = zu_FindDataFolder("", kMarker, env_);
   EXPECT_EQ(search.folder, "var");
   EXPECT_FALSE(search.fromWorkingDirectory);
 
   env_.zandrelData = "";
-  search = zu_FindDataFolder("", env_);
+  search = zu_FindDataFolder("", kMarker, env_);
   EXPECT_EQ(search.folder, "./data");
   EXPECT_TRUE(search.fromWorkingDirectory);
 
-  fs::remove("data");
-  search = zu_FindDataFolder("", env_);
+  // A "data" folder that holds something else (in a home folder, say) is passed over.
+  fs::remove("data/" + std::string(kMarker));
+  search = zu_FindDataFolder("", kMarker, env_);
   EXPECT_EQ(search.folder, installed_);
   EXPECT_FALSE(search.fromWorkingDirectory);
   EXPECT_EQ(search.lookedIn, (Places{"./data", installed_}));
+
+  fs::remove(installed_ + "/" + kMarker);
+  EXPECT_EQ(zu_FindDataFolder("", kMarker, env_).folder, "");
 }
 
 TEST_F(FileLocations, ANamedDataFolderThatIsMissingIsTheOnlyPlaceLookedIn) {
-  fs::create_directory("data");
+  MakeDataFolder("data");
   std::ofstream("file") << "x";
   env_.zandrelData = "file";  // not a folder
-  ZuDataFolderSearch search = zu_FindDataFolder("", env_);
+  ZuDataFolderSearch search = zu_FindDataFolder("", kMarker, env_);
   EXPECT_EQ(search.folder, "");
   EXPECT_EQ(search.lookedIn, Places{"file"});
 
-  search = zu_FindDataFolder("missing", env_);
+  search = zu_FindDataFolder("missing", kMarker, env_);
   EXPECT_EQ(search.folder, "");
   EXPECT_EQ(search.lookedIn, Places{"missing"});
 }
 
 TEST_F(FileLocations, NoDataAnywhereNamesEveryPlaceLookedIn) {
   env_.executable = "/opt/x/bin/../games/zandrel";
-  const ZuDataFolderSearch search = zu_FindDataFolder("", env_);
+  const ZuDataFolderSearch search = zu_FindDataFolder("", kMarker, env_);
   EXPECT_EQ(search.folder, "");
   EXPECT_EQ(search.lookedIn, (Places{"./data", "/opt/x/share/games/zandrel"}));
 }

@@ -58,14 +58,20 @@ run nodata-named "$program" --data "$work/nowhere"
 expect "a named data folder that is missing" 1 "" \
   "zandrel: no data folder found (looked in $work/nowhere)"
 
-mkdir -p "$work/nofont/data/fonts"
-run nofont "$program"
-expect "no font" 1 "" "zandrel: cannot load the font ./data/fonts/quillet.png (no such file)"
-cp "$build/data/fonts/quillet.png" "$build/data/fonts/quillet-hd.png" "$work/nofont/data/fonts/"
-echo "not a picture" > "$work/nofont/data/fonts/quillet-hd2.png"
-run nofont "$program"
+# A ./data without the font is some other data: not the game's.
+mkdir -p "$work/nodata/data/fonts"
+run nodata "$program"
+expect "a data folder of something else" 1 "" \
+  "zandrel: no data folder found (looked in ./data, $(dirname "$build")/share/games/zandrel)"
+fonts="$work/fonts"
+mkdir -p "$fonts/fonts"
+run nofont "$program" --data "$fonts"
+expect "no font" 1 "" "zandrel: cannot load the font $fonts/fonts/quillet.png (no such file)"
+cp "$build/data/fonts/quillet.png" "$build/data/fonts/quillet-hd.png" "$fonts/fonts/"
+echo "not a picture" > "$fonts/fonts/quillet-hd2.png"
+run nofont "$program" --data "$fonts"
 expect "a broken font" 1 "" \
-  "zandrel: cannot load the font ./data/fonts/quillet-hd2.png (not a readable image)"
+  "zandrel: cannot load the font $fonts/fonts/quillet-hd2.png (not a readable image)"
 
 # With its data the program goes as far as the window system, which needs a display. The
 # status is the one for any fatal start-up error; standard output keeps its old line.

@@ -2,9 +2,10 @@
 # The Debian package as a player gets it: `make package`'s CPack build of it, its file
 # list and control fields, the desktop entry, the AppStream metainfo, lintian and the
 # manual page; then the package unpacked into a scratch root and the installed program
-# started from an unrelated folder with its own HOME: it finds its data beside itself,
-# reaches the menu, plays Jump to the end, quits with F4 (status 0), keeps the score in
-# ~/.local/share/zandrel/ and shows it again at the next start. Prints the package's sizes
+# started from an unrelated folder (which has a "data" folder of other things) with its
+# own HOME: it finds its data beside itself, reaches the menu, plays Jump to the end,
+# quits with F4 (status 0), keeps the score in ~/.local/share/zandrel/ and shows it again
+# at the next start. Prints the package's sizes
 # and the time to the menu of the installed and of the build-folder program.
 # Usage: package_test.sh <build-dir> <zandrel-executable>
 set -uo pipefail
@@ -75,7 +76,9 @@ echo "lintian: $(grep -c '^[WI]:' "$work/lintian.log") warnings and notes, no er
 # --- the installed program --------------------------------------------------------------------
 
 home="$work/home"
-mkdir -p "$home" "$work/elsewhere"
+# The working folder has a "data" folder of its own, as a home folder may: not the game's.
+mkdir -p "$home" "$work/elsewhere/data"
+echo "notes" > "$work/elsewhere/data/notes.txt"
 printf 'drivers=wave\n[wave]\nfile=%s\n' "$work/sound.wav" > "$work/alsoft.conf"
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
@@ -118,7 +121,7 @@ installed_ms=$menu_ms
 play_jump
 quit
 [ "$(stat -c %a "$(dirname "$state")")" = 700 ] || fail "the state folder is not private"
-[ -z "$(ls -A "$work/elsewhere")" ] || fail "the program wrote into its working folder"
+[ "$(ls -A "$work/elsewhere")" = data ] || fail "the program wrote into its working folder"
 jump_last=$(tr -d '\n' < "$state" | cut -d'|' -f$((477 + 1)))
 [ -n "$jump_last" ] || fail "the state file has no Jump score"
 
