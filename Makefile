@@ -10,7 +10,7 @@ WEB_DIR   := build-web
 WEB_PORT  := 8000
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup build run test bench clean web serve-web
+.PHONY: all setup build run test bench package screenshots clean web serve-web
 
 all: build
 
@@ -37,6 +37,14 @@ web: setup
 serve-web: web
 	@echo "Zandrel: http://127.0.0.1:$(WEB_PORT)/"
 	@cd $(WEB_DIR) && /usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The Debian package, zandrel_<version>_<arch>.deb, in the build directory.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+# The pictures in docs/screenshots: the real program on a 1280 x 720 virtual display.
+screenshots: build
+	@./scripts/screenshots.sh $(BUILD_DIR) docs/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WEB_DIR)

@@ -4,11 +4,13 @@
 
 #include "host/audio/audio_data.h"
 #include "host/browser_page.h"
+#include "host/file_locations.h"
 #include "host/files.h"
 #include "host/graphics/image_data.h"
 #include "host/joystick.h"
 #include "host/main_loop.h"
 #include "host/numeric.h"
+#include "host/screenshot.h"
 #include "host/url_opener.h"
 
 int glfwGraphicsSeq = 0;
@@ -16,6 +18,7 @@ int glfwSharedSeqFrom = 0;
 int glfwSharedSeqTo = 0;
 
 ZuGlfwGame* ZuGlfwGame::_glfwGame = nullptr;
+bool ZuGlfwGame::_startFullscreen = false;
 
 ZuGlfwGame::ZuGlfwGame() { _glfwGame = this; }
 
@@ -148,6 +151,10 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
   glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 1);
   glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
   glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_ANY_PROFILE);
+  // The desktop entry's StartupWMClass: the window belongs to the launcher that started it,
+  // fullscreen (which has no title) too.
+  glfwWindowHintString(GLFW_X11_CLASS_NAME, "Zandrel");
+  glfwWindowHintString(GLFW_X11_INSTANCE_NAME, "zandrel");
 
   GLFWwindow* window = nullptr;
   bool shared = false;
@@ -192,9 +199,30 @@ Array<ZuGlfwVideoMode*> ZuGlfwGame::GetGlfwVideoModes() {
 }
 
 void ZuGlfwGame::Run() {
-  SetGlfwWindow(640, 480, 8, 8, 8, 0, 0, 0, false);
+  ZuGlfwVideoMode* desktop = _startFullscreen ? GetGlfwDesktopMode() : nullptr;
+  if (desktop) {
+    SetGlfwWindow(desktop->width, desktop->height, desktop->redBits, desktop->greenBits,
+                  desktop->blueBits, 0, 0, 0, true);
+  } else {
+    SetGlfwWindow(640, 480, 8, 8, 8, 0, 0, 0, false);
+  }
   StartGame();
   ZuMainLoop(*this, _windowSystem).Run();
+}
+
+void ZuGlfwGame::RenderGame() {
+  ZuGame::RenderGame();
+  GLFWwindow* window = _windowSystem.Window();
+  if (!_screenshotWanted || !window || !Started()) return;
+  _screenshotWanted = false;
+  int width, height;
+  glfwGetFramebufferSize(window, &width, &height);
+  zu_TakeScreenshot(zu_ScreenshotFolder(ZuEnvironment::FromProcess()), width, height);
+}
+
+bool ZuGlfwGame::Fullscreen() const {
+  GLFWwindow* window = _windowSystem.Window();
+  return window && glfwGetWindowMonitor(window) != nullptr;
 }
 
 void ZuGlfwGame::UpdateEvents() { ZuMainLoop(*this, _windowSystem).UpdateEvents(); }

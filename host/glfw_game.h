@@ -49,8 +49,12 @@ class ZuGlfwGame : public ZuGame {
   // The desktop's current mode; null when there is no monitor.
   virtual ZuGlfwVideoMode* GetGlfwDesktopMode();
   virtual Array<ZuGlfwVideoMode*> GetGlfwVideoModes();
-  // Opens the first window, starts the game and runs the loop while the window is open.
+  // Opens the first window (640 x 480, or the desktop's fullscreen mode when asked for at
+  // start), starts the game and runs the loop while the window is open.
   virtual void Run();
+  // The application's render, then the screenshot the player asked for, if any.
+  void RenderGame() override;
+  bool Fullscreen() const;
 
   // One event-pump step of the loop.
   void UpdateEvents();
@@ -69,10 +73,13 @@ class ZuGlfwGame : public ZuGame {
 
   // The one desktop host object.
   static ZuGlfwGame* _glfwGame;
+  // Whether Run opens the first window fullscreen (the command line's choice).
+  static bool _startFullscreen;
 
   double _updatePeriod = 0.0;  // seconds between updates
   double _nextUpdate = 0.0;    // timer time of the next update; 0: not scheduled
   int _swapInterval = -1;      // applied to each new window when 0 or more
+  bool _screenshotWanted = false;  // F12 was pressed; taken after the next render
 
  private:
   void ReleaseHeldKeys();

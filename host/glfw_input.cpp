@@ -32,6 +32,11 @@ int ZuGlfwGame::TransKey(int glfwKey) { return zu_TranslateGlfwKey(glfwKey); }
 int ZuGlfwGame::KeyToChar(int key) { return zu_KeyToChar(key); }
 
 void ZuGlfwGame::OnKey(int key, int action) {
+  // The screenshot key belongs to the host: the application never sees it.
+  if (key == GLFW_KEY_F12) {
+    if (action == GLFW_PRESS && _glfwGame) _glfwGame->_screenshotWanted = true;
+    return;
+  }
   const int code = TransKey(key);
   if (code == 0 || !_glfwGame) return;
   if (action == GLFW_RELEASE) {

@@ -13,11 +13,15 @@
 #include "host/browser_page.h"
 #include "host/files.h"
 
-const char* const ZU_STATE_FILE_PATH = "./.vantorstate";
-
 namespace {
 
-constexpr const char* kTemporaryStatePath = "./.vantorstate.tmp";
+// Where the state is kept; empty: nowhere (saving is off for this run).
+std::string& StatePath() {
+  static std::string path = "./.vantorstate";
+  return path;
+}
+
+std::string TemporaryStatePath() { return StatePath() + ".tmp"; }
 
 enum SaveResult { kSaved = 0, kCannotOpen = -1, kShortWrite = -2 };
 
@@ -29,8 +33,10 @@ bool SyncFile(std::FILE* stream) {
 }
 
 // Makes the rename itself durable. Best effort: some systems cannot open directories.
-void SyncWorkingDirectory() {
-  int directory = ::open(".", O_RDONLY | O_DIRECTORY);
+void SyncStateFolder() {
+  const std::string::size_type slash = StatePath().rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : StatePath().substr(0, slash + 1);
+  int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (directory < 0) return;
   ::fsync(directory);
   ::close(directory);
@@ -47,22 +53,30 @@ bool WriteDurably(std::FILE* stream, const std::string& bytes) {
 
 }  // namespace
 
-String zu_files_LoadState() { return zu_files_LoadString(String(ZU_STATE_FILE_PATH)); }
+void zu_files_SetStatePath(const std::string& path) { StatePath() = path; }
+
+String zu_files_LoadState() {
+  if (StatePath().empty()) return String();
+  return zu_files_LoadString(zu_files_FileNameText(StatePath()));
+}
 
 int zu_files_SaveState(const String& state) {
-  std::FILE* stream = zu_files_OpenFile(String(kTemporaryStatePath), String("wb"));
+  // The player was told at start that nothing would be kept.
+  if (StatePath().empty()) return kSaved;
+  const std::string temporaryPath = TemporaryStatePath();
+  std::FILE* stream = zu_files_OpenFile(zu_files_FileNameText(temporaryPath), String("wb"));
   if (!stream) return kCannotOpen;
 
   if (!WriteDurably(stream, state.ToUtf8())) {
-    std::remove(kTemporaryStatePath);
+    std::remove(temporaryPath.c_str());
     return kShortWrite;
   }
-  if (std::rename(kTemporaryStatePath, ZU_STATE_FILE_PATH) != 0) {
+  if (std::rename(temporaryPath.c_str(), StatePath().c_str()) != 0) {
     // The state file's place is taken by something we cannot replace (a directory, say).
-    std::remove(kTemporaryStatePath);
+    std::remove(temporaryPath.c_str());
     return kCannotOpen;
   }
-  SyncWorkingDirectory();
+  SyncStateFolder();
 #ifdef __EMSCRIPTEN__
   // The browser's files live in memory: the new state goes on to its lasting storage.
   zu_browser_PersistSaves();

@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include <GLFW/glfw3.h>
@@ -35,6 +36,10 @@ int ZuVantorGame::Main(int argc, char** argv) {
   glfwInitHint(GLFW_JOYSTICK_HAT_BUTTONS, GLFW_FALSE);
 #endif
   if (!glfwInit()) {
+    const char* reason = nullptr;
+    glfwGetError(&reason);
+    std::fprintf(stderr, "zandrel: a graphical display is needed to play (%s)\n",
+                 reason ? reason : "the window system cannot start");
     zuPrint(String("glfwInit failed"));
     std::exit(-1);
   }

@@ -9,10 +9,10 @@ namespace {
 
 struct VirtualRoot {
   std::u16string_view scheme_prefix;
-  const char* directory;
+  std::string directory;
 };
 
-constexpr VirtualRoot kVirtualRoots[] = {
+VirtualRoot g_virtualRoots[] = {
     {u"vantor://data/", "./data/"},
     {u"vantor://internal/", "./internal/"},
     {u"vantor://external/", "./external/"},
@@ -26,11 +26,19 @@ bool HasEmbeddedNul(const String& text) {
 
 }  // namespace
 
+String zu_files_FileNameText(const std::string& name) {
+  return String::DecodeText(reinterpret_cast<const unsigned char*>(name.data()), name.size());
+}
+
+void zu_files_SetDataFolder(const std::string& folder) {
+  g_virtualRoots[0].directory = folder.ends_with('/') ? folder : folder + "/";
+}
+
 String zu_files_MapVirtualPath(const String& path) {
   std::u16string_view units = path.View();
-  for (const VirtualRoot& root : kVirtualRoots) {
+  for (const VirtualRoot& root : g_virtualRoots) {
     if (units.starts_with(root.scheme_prefix)) {
-      return String(root.directory) + path.Slice(static_cast<int>(root.scheme_prefix.size()));
+      return zu_files_FileNameText(root.directory) + path.Slice(static_cast<int>(root.scheme_prefix.size()));
     }
   }
   // Any other root of the scheme names nothing that exists on this platform.

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick sox
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   openal-info
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db pngquant
   emscripten node-acorn chromium nodejs
 )
 

@@ -9,6 +9,7 @@
 #include "framework/graphics.h"
 #include "framework/input.h"
 #include "framework/random.h"
+#include "host/glfw_game.h"
 #include "host/numeric.h"
 #include "host/report.h"
 #include "shell/my_app.h"
@@ -65,7 +66,8 @@ int c_MyApp::p_OnCreate() {
     zu_Quor_overscan = 64;
     m_Platform = 1;
   }
-  m_Fullscreen = 0;
+  // The host may have opened the first window fullscreen, as the command line asked.
+  m_Fullscreen = ZuGlfwGame::_glfwGame && ZuGlfwGame::_glfwGame->Fullscreen() ? 1 : 0;
   m_JinglePlayed = 0;
   p_ResetStars(100);
   zu_app_SetUpdateRate(kUpdateRate);

@@ -17,3 +17,7 @@ int zuMain() {
 ZuApplicationEntry zu_Quor_ApplicationEntry() {
   return {zuInit, [] { zuMain(); }};
 }
+
+std::vector<std::string> zu_Quor_FontImages() {
+  return {"fonts/quillet.png", "fonts/quillet-hd.png", "fonts/quillet-hd2.png"};
+}

@@ -192,4 +192,47 @@ TEST_F(FilesTest, SaveOnAFullDiskIsAShortWriteAndKeepsTheOldState) {
   }
 }
 
+// --- data and state elsewhere than the working directory ---
+
+// Puts the data folder and the state file back where the other tests expect them.
+class ChosenPlacesTest : public FilesTest {
+ protected:
+  void TearDown() override {
+    zu_files_SetDataFolder("./data");
+    zu_files_SetStatePath("./.vantorstate");
+    FilesTest::TearDown();
+  }
+};
+
+TEST_F(ChosenPlacesTest, DataPathsLeadToTheChosenFolderAndTheOtherRootsStay) {
+  zu_files_SetDataFolder("/usr/share/games/zandrel");
+  EXPECT_EQ(text(zu_files_MapVirtualPath("vantor://data/fonts/a.png")),
+            u"/usr/share/games/zandrel/fonts/a.png");
+  // A UTF-8 folder name, given with its final slash.
+  zu_files_SetDataFolder("d\xC3\xA9/");
+  EXPECT_EQ(text(zu_files_MapVirtualPath("vantor://data/a")), u"d\u00E9/a");
+  EXPECT_EQ(text(zu_files_MapVirtualPath("vantor://internal/b")), u"./internal/b");
+}
+
+TEST_F(ChosenPlacesTest, StateLivesAtTheChosenPathWithItsTemporaryFileBesideIt) {
+  fs::create_directory("home");
+  zu_files_SetStatePath((directory_ / "home" / ".vantorstate").string());
+  EXPECT_EQ(zu_files_SaveState("S=1"), 0);
+  EXPECT_EQ(ReadFile("home/.vantorstate"), "S=1");
+  EXPECT_FALSE(fs::exists(".vantorstate"));
+  // The temporary file's place beside the state file is taken: that save cannot happen.
+  fs::create_directory("home/.vantorstate.tmp");
+  EXPECT_EQ(zu_files_SaveState("S=2"), -1);
+  EXPECT_EQ(text(zu_files_LoadState()), u"S=1");
+}
+
+TEST_F(ChosenPlacesTest, WithoutAStatePathNothingIsReadOrWritten) {
+  WriteFile(".vantorstate", "old");
+  zu_files_SetStatePath("");
+  EXPECT_EQ(text(zu_files_LoadState()), u"");
+  EXPECT_EQ(zu_files_SaveState("new"), 0);
+  EXPECT_EQ(ReadFile(".vantorstate"), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+}
+
 }  // namespace

@@ -64,6 +64,16 @@ TEST_F(GlfwInput, UnreportedKeysSendNothingAtAll) {
   EXPECT_TRUE(log_.empty());
 }
 
+TEST_F(GlfwInput, TheScreenshotKeyNeverReachesTheApplication) {
+  ZuGlfwGame::OnKey(GLFW_KEY_F12, GLFW_PRESS);
+  ZuGlfwGame::OnKey(GLFW_KEY_F12, GLFW_REPEAT);
+  ZuGlfwGame::OnKey(GLFW_KEY_F12, GLFW_RELEASE);
+  EXPECT_TRUE(log_.empty());
+  EXPECT_TRUE(game_._screenshotWanted);
+  ZuGlfwGame::OnKey(GLFW_KEY_F11, GLFW_PRESS);
+  EXPECT_EQ(log_, (CallLog{"KeyDown 122"}));
+}
+
 TEST_F(GlfwInput, CharactersOnlyOnPress) {
   ZuGlfwGame::OnChar(0x20AC, GLFW_PRESS);
   ZuGlfwGame::OnChar('x', GLFW_RELEASE);

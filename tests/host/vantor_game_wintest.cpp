@@ -37,7 +37,9 @@ void MainWithoutDisplay() {
 }
 
 TEST(MainDeathTest, WithoutADisplayTheWindowSystemCannotStart) {
-  EXPECT_EXIT(MainWithoutDisplay(), ::testing::ExitedWithCode(255), "^glfwInit failed\n$");
+  EXPECT_EXIT(MainWithoutDisplay(), ::testing::ExitedWithCode(255),
+              "^zandrel: a graphical display is needed to play \\(X11: The DISPLAY environment "
+              "variable is missing\\)\nglfwInit failed\n$");
 }
 
 void MainWithoutApplication() {

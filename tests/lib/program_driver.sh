@@ -10,13 +10,14 @@ find_window() {
 }
 alive() { kill -0 "$pid" 2> /dev/null; }
 # A key held for a few updates (an update must see it down, even on a busy machine), then
-# released as long, so that the shell's key latch clears and each tap counts once.
+# released as long, so that the shell's key latch clears and each tap counts once. A
+# script whose display repeats no held key can hold longer ($tap_seconds).
 tap() {
   alive || fail "the program ended early (before the key $1)"
   xdotool keydown "$1"
-  sleep 0.1
+  sleep "${tap_seconds:-0.1}"
   xdotool keyup "$1"
-  sleep 0.1
+  sleep "${tap_seconds:-0.1}"
 }
 taps() {
   local _
@@ -53,4 +54,23 @@ await_exit() {
     fi
     sleep 0.1
   done
+}
+# A scratch folder $work, removed at exit, with the program ($pid) ended first if it runs.
+make_scratch() {
+  work=$(mktemp -d)
+  pid=""
+  trap 'if [ -n "$pid" ] && kill -0 "$pid" 2> /dev/null; then kill "$pid"; fi; rm -rf "$work"' EXIT
+}
+# Presses the screenshot key and waits up to five seconds for the program to say where
+# the picture went (on its standard output, kept in the file $1); sets $shot to that file.
+take_screenshot() {
+  local line="" _
+  xdotool key F12
+  for _ in $(seq 250); do
+    line=$(grep '^Screenshot saved: ' "$1" | tail -1)
+    [ -n "$line" ] && break
+    sleep 0.02
+  done
+  [ -n "$line" ] || fail "F12 said nothing on standard output"
+  shot=${line#Screenshot saved: }
 }
