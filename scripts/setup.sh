@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libglfw3-dev libopenal-dev libstb-dev
+  libglfw3-dev libopenal-dev libstb-dev libvorbis-dev
   libgl1-mesa-dev libgl1-mesa-dri mesa-utils
   libcairo2-dev
   xvfb xauth xdotool x11-utils imagemagick sox
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   openal-info
+  clang libclang-rt-14-dev
 )
 
 missing=()
