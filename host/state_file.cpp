@@ -5,6 +5,7 @@
 // or a full disk in the middle of a save leaves either the old state or the new one.
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include <fcntl.h>
@@ -16,9 +17,10 @@ const char* const ZU_STATE_FILE_PATH = "./.vantorstate";
 
 namespace {
 
-constexpr const char* kTemporaryStatePath = "./.vantorstate.tmp";
-
 enum SaveResult { kSaved = 0, kCannotOpen = -1, kShortWrite = -2 };
+
+// A save goes to this file first and is renamed over the state file once whole.
+std::string TemporaryPathFor(const std::string& statePath) { return statePath + ".tmp"; }
 
 // Filesystems that cannot sync a file say so with these; that is no reason to keep the
 // old state.
@@ -28,39 +30,64 @@ bool SyncFile(std::FILE* stream) {
 }
 
 // Makes the rename itself durable. Best effort: some systems cannot open directories.
-void SyncWorkingDirectory() {
-  int directory = ::open(".", O_RDONLY | O_DIRECTORY);
+void SyncDirectoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (directory < 0) return;
   ::fsync(directory);
   ::close(directory);
 }
 
-// Writes every byte and pushes it to the disk; false if any of that fails.
-bool WriteDurably(std::FILE* stream, const std::string& bytes) {
-  bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
-  bool flushed = std::fflush(stream) == 0;
-  bool synced = written && flushed && SyncFile(stream);
-  bool closed = std::fclose(stream) == 0;
-  return written && flushed && synced && closed;
+// Writes every byte and pushes it to the disk; on failure, the errno of the first step
+// that failed.
+int WriteDurably(std::FILE* stream, const std::string& bytes) {
+  int error = 0;
+  auto check = [&error](bool ok) {
+    if (!ok && error == 0) error = errno != 0 ? errno : EIO;
+  };
+  errno = 0;
+  check(bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size());
+  check(std::fflush(stream) == 0);
+  if (error == 0) check(SyncFile(stream));
+  check(std::fclose(stream) == 0);
+  return error;
+}
+
+// The player loses progress when a save fails: say where and why.
+int ReportFailure(int result, const std::string& path, int error) {
+  std::fprintf(stderr, "Could not save progress to %s: %s\n", path.c_str(),
+               std::strerror(error != 0 ? error : EIO));
+  return result;
 }
 
 }  // namespace
 
-String zu_files_LoadState() { return zu_files_LoadString(String(ZU_STATE_FILE_PATH)); }
+String zu_files_LoadState() {
+  const std::string statePath = ZU_STATE_FILE_PATH;
+  // A save cut short (the program killed, the machine off) leaves its temporary file; the
+  // state file itself is still the last whole save.
+  ::unlink(TemporaryPathFor(statePath).c_str());
+  return zu_files_LoadString(String(statePath.c_str()));
+}
 
 int zu_files_SaveState(const String& state) {
-  std::FILE* stream = zu_files_OpenFile(String(kTemporaryStatePath), String("wb"));
-  if (!stream) return kCannotOpen;
+  const std::string statePath = ZU_STATE_FILE_PATH;
+  const std::string temporaryPath = TemporaryPathFor(statePath);
+  errno = 0;
+  std::FILE* stream = zu_files_OpenFile(String(temporaryPath.c_str()), String("wb"));
+  if (!stream) return ReportFailure(kCannotOpen, temporaryPath, errno);
 
-  if (!WriteDurably(stream, state.ToUtf8())) {
-    std::remove(kTemporaryStatePath);
-    return kShortWrite;
+  if (const int error = WriteDurably(stream, state.ToUtf8()); error != 0) {
+    std::remove(temporaryPath.c_str());
+    return ReportFailure(kShortWrite, temporaryPath, error);
   }
-  if (std::rename(kTemporaryStatePath, ZU_STATE_FILE_PATH) != 0) {
+  if (std::rename(temporaryPath.c_str(), statePath.c_str()) != 0) {
     // The state file's place is taken by something we cannot replace (a directory, say).
-    std::remove(kTemporaryStatePath);
-    return kCannotOpen;
+    const int error = errno;
+    std::remove(temporaryPath.c_str());
+    return ReportFailure(kCannotOpen, statePath, error);
   }
-  SyncWorkingDirectory();
+  SyncDirectoryOf(statePath);
   return kSaved;
 }
