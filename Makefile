@@ -3,9 +3,11 @@
 #   make test  - installs what is missing, builds, and runs every test
 BUILD_DIR := build
 ASAN_DIR  := build-asan
+FUZZ_DIR  := build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench fuzz soak clean
 
 all: build
 
@@ -26,5 +28,15 @@ test: setup
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)
 
+# Each fuzz target for FUZZ_SECONDS seconds (clang, libFuzzer, sanitizers), seeded from the
+# built data: make fuzz FUZZ_SECONDS=600
+fuzz: build
+	@./scripts/fuzz.sh $(FUZZ_SECONDS) $(BUILD_DIR) $(FUZZ_DIR)
+
+# The long runs: every game for 100,000 random updates under the sanitizers, and 200 starts
+# of the program over random state files.
+soak: setup
+	@./scripts/soak.sh $(BUILD_DIR) $(ASAN_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

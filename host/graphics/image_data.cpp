@@ -25,20 +25,18 @@ bool FitsInt(int width, int height, int depth) {
 
 }  // namespace
 
-unsigned char* zu_graphics_LoadImageData(const String& path, int* width, int* height, int* depth) {
-  int length = 0;
-  Block file(zu_files_LoadData(path, &length));
-  if (!file) return nullptr;
-
+unsigned char* zu_graphics_DecodeImage(const unsigned char* data, int length, int* width,
+                                      int* height, int* depth) {
+  if (data == nullptr || length <= 0) return nullptr;
   // The header alone says how large the picture is; refuse before decoding anything. The
   // header's channel count may be lower than the decoded one (a palette gains its alpha
   // later), so the check assumes the widest pixel.
   int w = 0, h = 0, header_channels = 0;
-  if (!stbi_info_from_memory(file.get(), length, &w, &h, &header_channels)) return nullptr;
+  if (!stbi_info_from_memory(data, length, &w, &h, &header_channels)) return nullptr;
   if (!FitsInt(w, h, 4)) return nullptr;
 
   int channels = 0;
-  Block pixels(stbi_load_from_memory(file.get(), length, &w, &h, &channels, 0));
+  Block pixels(stbi_load_from_memory(data, length, &w, &h, &channels, 0));
   if (!pixels || !FitsInt(w, h, channels)) return nullptr;
 
   *width = w;
@@ -46,4 +44,11 @@ unsigned char* zu_graphics_LoadImageData(const String& path, int* width, int* he
   *depth = channels;
   gc_ext_malloced(w * h * channels);
   return pixels.release();
+}
+
+unsigned char* zu_graphics_LoadImageData(const String& path, int* width, int* height, int* depth) {
+  int length = 0;
+  Block file(zu_files_LoadData(path, &length));
+  if (!file) return nullptr;
+  return zu_graphics_DecodeImage(file.get(), length, width, height, depth);
 }

@@ -9,3 +9,6 @@
 // outputs untouched, when the file is missing, cannot be decoded, or is so large that
 // width x height x depth does not fit an int.
 unsigned char* zu_graphics_LoadImageData(const String& path, int* width, int* height, int* depth);
+// The same decoding of a file's bytes already in memory.
+unsigned char* zu_graphics_DecodeImage(const unsigned char* data, int length, int* width,
+                                      int* height, int* depth);
