@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "host/files.h"
@@ -23,11 +24,18 @@ bool FitsInt(int width, int height, int depth) {
   return static_cast<int64_t>(width) * height * depth <= INT_MAX;
 }
 
+// The art is PNG. The library's other decoders (JPEG, TGA, ...) write out of bounds on
+// crafted files of a few dozen bytes, so no other kind of file reaches it.
+bool IsPng(const unsigned char* data, int length) {
+  static constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  return length >= 8 && std::memcmp(data, kSignature, 8) == 0;
+}
+
 }  // namespace
 
 unsigned char* zu_graphics_DecodeImage(const unsigned char* data, int length, int* width,
                                       int* height, int* depth) {
-  if (data == nullptr || length <= 0) return nullptr;
+  if (data == nullptr || !IsPng(data, length)) return nullptr;
   // The header alone says how large the picture is; refuse before decoding anything. The
   // header's channel count may be lower than the decoded one (a palette gains its alpha
   // later), so the check assumes the widest pixel.

@@ -7,7 +7,7 @@
 # Usage: random_state_starts_test.sh <build-dir> <zandrel-executable>
 set -uo pipefail
 build_dir=$(cd "$1" && pwd)
-program=$2
+program=$(realpath "$2")
 starts=${ZANDREL_STARTS:-20}
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -74,6 +74,7 @@ for n in $(seq "$starts"); do
   pid=
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
   grep -q "Runtime Error" "$work/output.txt" && fail "runtime error: $(grep "Runtime Error" "$work/output.txt")"
+  [ $((n % 20)) -eq 0 ] && echo "$n starts, $(($(date +%s) - began)) s"
 done
 echo "$starts starts over random state files, none crashed ($(($(date +%s) - began)) s)"
 echo "PASS"
