@@ -19,12 +19,12 @@ constexpr int kDefaultUpdates = 3000;
 constexpr int kDrawListFloats = 37500;
 constexpr int kKeyDown = 1, kKeyUp = 2, kMouseDown = 4, kMouseUp = 5, kMouseMove = 6;
 
-// Play keys held and let go at random. The back keys (which open the pause menu) and the
-// harmless function keys (F1 debug line, F2 score line) are tapped now and then; F4 and the
-// close key end the program and are left out.
+// Play keys held and let go at random. The back keys (which open the pause menu) and F2
+// (score line) are tapped now and then. F4 and the close key end the program; F1's debug
+// mode prints the whole state at every save.
 constexpr int kKeys[] = {37, 38, 39, 40, 32, 13, 'Z', 'X', 'C', 'V', 'W', 'A', 'S', 'D', 16, 17};
 constexpr int kKeyCount = sizeof(kKeys) / sizeof(kKeys[0]);
-constexpr int kTapKeys[] = {27, 8, 46, 192, 112, 113};
+constexpr int kTapKeys[] = {27, 8, 46, 192, 113};
 constexpr int kSpace = 32;
 constexpr int kEscape = 27;
 constexpr int kDown = 40;
