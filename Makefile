@@ -8,9 +8,11 @@ BUILD_DIR := build
 ASAN_DIR  := build-asan
 WEB_DIR   := build-web
 WEB_PORT  := 8000
+FUZZ_DIR  := build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup build run test bench package screenshots clean web serve-web
+.PHONY: all setup build run test bench fuzz soak package screenshots clean web serve-web
 
 all: build
 
@@ -46,5 +48,15 @@ package: build
 screenshots: build
 	@./scripts/screenshots.sh $(BUILD_DIR) docs/screenshots
 
+# Each fuzz target for FUZZ_SECONDS seconds (clang, libFuzzer, sanitizers), seeded from the
+# built data: make fuzz FUZZ_SECONDS=600
+fuzz: build
+	@./scripts/fuzz.sh $(FUZZ_SECONDS) $(BUILD_DIR) $(FUZZ_DIR)
+
+# The long runs: every game for 100,000 random updates under the sanitizers, and 200 starts
+# of the program over random state files.
+soak: setup
+	@./scripts/soak.sh $(BUILD_DIR) $(ASAN_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WEB_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(WEB_DIR)

@@ -149,7 +149,7 @@ Array<int> zu_app_GetDate2() {
 
 String zu_app_LoadState() { return zu_app__game->LoadState(); }
 
-void zu_app_SaveState(const String& state) { zu_app__game->SaveState(state); }
+int zu_app_SaveState(const String& state) { return zu_app__game->SaveState(state); }
 
 void zu_app_EndApp() {
   zuError(String());

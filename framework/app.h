@@ -71,7 +71,8 @@ void zu_app_GetDate(Array<int> date);
 // Year, month, day, hour, minute, second, 0.
 Array<int> zu_app_GetDate2();
 String zu_app_LoadState();
-void zu_app_SaveState(const String& state);
+// The host's result: 0 when the state is saved, negative when it is not.
+int zu_app_SaveState(const String& state);
 // Ends the program with status 0 at once; nothing is saved on the way.
 [[noreturn]] void zu_app_EndApp();
 // Refreshes the cached device size; with notifyApp, a change calls the application's

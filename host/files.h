@@ -24,9 +24,11 @@ unsigned char* zu_files_LoadData(const String& path, int* length);
 // The state file, "./.vantorstate" (in the working directory) until set otherwise. An empty
 // path keeps nothing: the state loads as empty and saving does nothing.
 void zu_files_SetStatePath(const std::string& path);
+// Loading also removes the temporary file a save cut short may have left beside it.
 String zu_files_LoadState();
-// 0 on success, -1 when the file cannot be opened for writing, -2 on a short write. The old
-// content stays whole until the new content is safely on disk.
+// 0 on success, -1 when the file cannot be opened for writing (or renamed into place), -2
+// when not every byte reached the disk; a failure is also reported on standard error with
+// its reason. The old content stays whole until the new content is safely on disk.
 int zu_files_SaveState(const String& state);
 
 // "a.png" -> "vantor://data/a.png"; scheme paths and "./", "/" paths unchanged.

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libglfw3-dev libopenal-dev libstb-dev
+  libglfw3-dev libopenal-dev libstb-dev libvorbis-dev
   libgl1-mesa-dev libgl1-mesa-dri mesa-utils
   libcairo2-dev
   xvfb xauth xdotool x11-utils imagemagick sox
@@ -13,6 +13,7 @@ packages=(
   openal-info
   dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db pngquant
   emscripten node-acorn chromium nodejs
+  clang libclang-rt-14-dev
 )
 
 missing=()

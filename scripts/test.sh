@@ -52,6 +52,18 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:ha
   run_suite "sanitizer build (ASan+UBSan), unit tests" "$asan_dir" "-LE window" \
   -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON
 
+# The fuzz targets, about 30 s each, seeded from the plain build's data; any finding fails.
+run_fuzz_suite() {
+  local log="$build_dir/fuzz.log"
+  ./scripts/fuzz.sh 30 "$build_dir" build-fuzz 2>&1 | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  local runs
+  runs=$(sed -n '/== fuzz summary/,$p' "$log" | tail -n +2 | paste -sd ';' -)
+  summary+=("fuzz targets (libFuzzer, 30 s each): ${runs:-no summary (exit $rc)}")
+  [ "$rc" -eq 0 ] || status=1
+}
+run_fuzz_suite
+
 # --- browser build --------------------------------------------------------------------------
 # The program compiled by Emscripten into build-web/ (incremental, like the other builds),
 # then driven in headless Chromium by tests/web: page, progress, start with sound, the menu

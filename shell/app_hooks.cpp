@@ -150,6 +150,7 @@ int c_MyApp::p_OnUpdate() {
   p_TiltInput();
   if (zu_Quor_DebugMode == 1 && m_Mode != 5) p_DebugLine();
   p_ShowBadges();
+  p_SaveNotice();
   return 0;
 }
 

@@ -183,6 +183,7 @@ class c_MyApp : public c_App {
   float m_TiltSmoothX = 0;  // smoothed tilt x
   float m_TiltSmoothY = 0;  // smoothed tilt y
   int m_FrozenDrawCount = 0;  // floats of the game's last frame, replayed under the pause menu
+  int m_SaveNoticeUpdates = 0;  // updates left to show that progress could not be saved
 
   c_MyApp();
   c_MyApp* m_new();
@@ -314,6 +315,9 @@ class c_MyApp : public c_App {
   int p_Load();
   // Keeps loaded options within their limits and applies the overscan option.
   int p_LimitOptions();
+  // The notice that the last save failed, drawn over everything while it lasts
+  // (shell/save_notice.cpp).
+  int p_SaveNotice();
 
   // --- badges (shell/badges.cpp) ---
   String p_BadgeID(int id);

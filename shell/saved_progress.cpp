@@ -26,6 +26,9 @@ constexpr int kTableLength = 10;
 // The last-ten tables follow the top-ten tables of all 26 games.
 constexpr int kLastTenBase = 260;
 constexpr int kScoreGroupFields = 2 * kTableLength + 1;
+// How long the player is told that a save failed: four seconds of play. While the window
+// is in the background updates come slowly, so the notice is still there on return.
+constexpr int kSaveNoticeUpdates = 240;
 
 int SettingsChecksum(const Array<int>& options) {
   int sum = 0;
@@ -81,7 +84,8 @@ int c_MyApp::p_Save() {
   }
 
   const String state(text.c_str());
-  zu_app_SaveState(state);
+  // A failed save keeps the old file; the next save writes everything again.
+  m_SaveNoticeUpdates = zu_app_SaveState(state) == 0 ? 0 : kSaveNoticeUpdates;
   if (zu_Quor_DebugMode == 1) zuPrint(state);
   return 0;
 }

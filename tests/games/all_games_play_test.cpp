@@ -60,15 +60,6 @@ TEST_P(AllGamesPlayTest, StaysWithinItsArraysAndKeepsItsNumbersFinite) {
   RecordProperty("plays", plays);
 }
 
-std::string GameName(const testing::TestParamInfo<int>& info) {
-  static const char* const kNames[26] = {
-      "Abstract", "Vever",   "Chaos",  "Detonation", "Dudazevuva2", "Flappy", "Golfing",
-      "Hover",    "Ice",     "Jetpac", "Karate",     "NotSame",     "Map",    "Numbers",
-      "Octopus",  "Penguin", "Qubic",  "Roller",     "Soda",        "Tower",  "Umbrella",
-      "Jump",     "Waves",   "Xplode", "Yahtzee",    "Zone"};
-  return kNames[info.param - 1];
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryGame, AllGamesPlayTest, testing::Range(1, 27), GameName);
+INSTANTIATE_TEST_SUITE_P(EveryGame, AllGamesPlayTest, testing::Range(1, 27), GameTestName);
 
 }  // namespace

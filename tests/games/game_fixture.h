@@ -3,6 +3,7 @@
 // commands.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "framework/random.h"
@@ -49,3 +50,13 @@ class GameTest : public ShellTest {
 
   EffectRecorder* sounds = nullptr;
 };
+
+// The game's name, for tests run once per game (parameter 1 .. 26).
+inline std::string GameTestName(const testing::TestParamInfo<int>& info) {
+  static const char* const kNames[26] = {
+      "Abstract", "Vever",   "Chaos",  "Detonation", "Dudazevuva2", "Flappy", "Golfing",
+      "Hover",    "Ice",     "Jetpac", "Karate",     "NotSame",     "Map",    "Numbers",
+      "Octopus",  "Penguin", "Qubic",  "Roller",     "Soda",        "Tower",  "Umbrella",
+      "Jump",     "Waves",   "Xplode", "Yahtzee",    "Zone"};
+  return kNames[info.param - 1];
+}

@@ -166,11 +166,17 @@ TEST_F(FilesTest, SaveInAVanishedDirectoryCannotOpen) {
   EXPECT_EQ(zu_files_SaveState("state"), -1);
 }
 
-TEST_F(FilesTest, SaveThatCannotOpenItsTemporaryFileKeepsTheOldState) {
+TEST_F(FilesTest, SaveThatCannotOpenItsTemporaryFileSaysWhyKeepsTheOldStateAndCanRetry) {
   WriteFile(".vantorstate", "old");
   fs::create_directory(".vantorstate.tmp");
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(zu_files_SaveState("new"), -1);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "Could not save progress to ./.vantorstate.tmp: Is a directory\n");
   EXPECT_EQ(ReadFile(".vantorstate"), "old");
+  fs::remove(".vantorstate.tmp");
+  EXPECT_EQ(zu_files_SaveState("new"), 0);
+  EXPECT_EQ(ReadFile(".vantorstate"), "new");
 }
 
 TEST_F(FilesTest, SaveOverSomethingThatIsNoFileCannotOpenAndCleansUp) {
@@ -186,10 +192,25 @@ TEST_F(FilesTest, SaveOnAFullDiskIsAShortWriteAndKeepsTheOldState) {
     SCOPED_TRACE(state.size());
     WriteFile(".vantorstate", "old");
     fs::create_symlink("/dev/full", ".vantorstate.tmp");
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(zu_files_SaveState(String(state.c_str())), -2);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Could not save progress to ./.vantorstate.tmp: No space left on device\n");
     EXPECT_EQ(ReadFile(".vantorstate"), "old");
     EXPECT_FALSE(fs::is_symlink(".vantorstate.tmp"));
   }
+}
+
+TEST_F(FilesTest, LoadingRemovesTheTemporaryFileOfASaveCutShort) {
+  WriteFile(".vantorstate", "whole");
+  WriteFile(".vantorstate.tmp", "half");
+  EXPECT_EQ(text(zu_files_LoadState()), u"whole");
+  EXPECT_FALSE(fs::exists(".vantorstate.tmp"));
+  // Also with no state file yet (the first save was cut short).
+  fs::remove(".vantorstate");
+  WriteFile(".vantorstate.tmp", "half");
+  EXPECT_EQ(text(zu_files_LoadState()), u"");
+  EXPECT_FALSE(fs::exists(".vantorstate.tmp"));
 }
 
 // --- data and state elsewhere than the working directory ---

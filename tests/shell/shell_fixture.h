@@ -21,6 +21,7 @@ class ScriptedShellHost : public ZuGame {
   int date[7] = {2026, 6, 15, 12, 0, 0, 0};
   String savedState;
   int saves = 0;
+  int saveResult = 0;  // what SaveState answers: 0 saved, -1 or -2 failed
   int rate = 0;
 
   int GetDeviceWidth() override { return width; }
@@ -33,7 +34,7 @@ class ScriptedShellHost : public ZuGame {
   int SaveState(const String& state) override {
     savedState = state;
     ++saves;
-    return 0;
+    return saveResult;
   }
   void SetUpdateRate(int hertz) override { rate = hertz; }
 };

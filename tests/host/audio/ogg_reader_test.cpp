@@ -135,6 +135,15 @@ TEST_F(OggReaderTest, DecodedSizeLimitIsInclusive) {
   EXPECT_EQ(audio.length, 0);
 }
 
+TEST_F(OggReaderTest, LongSilenceThatShrinksTheMostStillDecodes) {
+  // Silence shrinks the most (over fifty times here), yet stays well within the limit.
+  const auto file = makeOgg("-r 44100 -c 2 -C -1", "synth 20 sine 0");
+  ZuAudioData audio;
+  ASSERT_TRUE(readOgg(file, audio));
+  EXPECT_EQ(audio.length, 882000);
+  EXPECT_GT(audio.bytes.size(), 50 * file.size());
+}
+
 TEST(OggReaderGarbage, NullEmptyAndNonOggInputIsRejected) {
   ZuAudioData audio;
   EXPECT_FALSE(zu_audio_ReadOgg(nullptr, 0, audio));
@@ -224,5 +233,50 @@ TEST_F(OggReaderTest, MutatedFilesNeverCrashOrGiveInconsistentSound) {
       ASSERT_GT(audio.hertz, 0);
       ASSERT_EQ(audio.bytes.size(), static_cast<std::size_t>(audio.length) * audio.channels * 2);
     }
+  }
+}
+
+// --- Our sounds decode as they always have ---
+
+// Fingerprints of three of our sound effects encoded as Ogg (kept beside this file),
+// taken from the decoder this reader used before. Decoders differ in float rounding, so
+// a sample may move by one step; shifting, dropping or reordering samples moves the
+// position-weighted sum by far more than that allows.
+struct OggFingerprint {
+  const char* file;
+  int channels;
+  int hertz;
+  int frames;
+  long long absoluteSum;   // sum of |sample|
+  long long weightedSum;   // sum of sample * ((i mod 64) - 32) over interleaved index i
+};
+
+TEST(OggReaderReference, OurSoundsDecodeToTheSamplesTheyAlwaysHad) {
+  const OggFingerprint references[] = {
+      {"sfx001.ogg", 1, 44100, 18522, 62771132, 5128530},
+      {"sfx096.ogg", 1, 44100, 74970, 279131552, 7301234},
+      {"sfx011_013_stereo_22050.ogg", 2, 22050, 19845, 117168078, 4567533},
+  };
+  for (const auto& reference : references) {
+    SCOPED_TRACE(reference.file);
+    const auto file = readFile(std::filesystem::path(__FILE__).parent_path() / "ogg" / reference.file);
+    ASSERT_FALSE(file.empty());
+    ZuAudioData audio;
+    ASSERT_TRUE(readOgg(file, audio));
+    EXPECT_EQ(audio.channels, reference.channels);
+    EXPECT_EQ(audio.hertz, reference.hertz);
+    ASSERT_EQ(audio.length, reference.frames);
+    const std::size_t samples = static_cast<std::size_t>(audio.length) * audio.channels;
+    long long absoluteSum = 0, weightedSum = 0;
+    for (std::size_t i = 0; i < samples; ++i) {
+      std::int16_t sample;
+      std::memcpy(&sample, audio.bytes.data() + i * 2, 2);
+      absoluteSum += std::abs(int{sample});
+      weightedSum += static_cast<long long>(sample) * (static_cast<long long>(i % 64) - 32);
+    }
+    // At most one sample in a thousand off by one step.
+    const long long allowedOff = static_cast<long long>(samples) / 1000;
+    EXPECT_NEAR(absoluteSum, reference.absoluteSum, allowedOff);
+    EXPECT_NEAR(weightedSum, reference.weightedSum, 32 * allowedOff);
   }
 }

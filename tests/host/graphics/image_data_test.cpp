@@ -111,4 +111,14 @@ TEST_F(ImageFiles, PicturesTooLargeToCountInAnIntGiveNull) {
   }
 }
 
+TEST_F(ImageFiles, OnlyPngFilesAreDecoded) {
+  for (const char* kind : {"png", "bmp", "jpg", "tga", "gif"}) {
+    SCOPED_TRACE(kind);
+    const std::string path = folder_.Path(std::string("tiny.") + kind);
+    ASSERT_EQ(std::system(("convert -size 3x2 xc:red '" + path + "'").c_str()), 0);
+    const Decoded image(path);
+    EXPECT_EQ(image.pixels != nullptr, std::string(kind) == "png");
+  }
+}
+
 }  // namespace
