@@ -1,5 +1,6 @@
-// The native build links Debian's libstb; the browser build compiles the two decoders the
-// host uses from the same headers.
+// The native build links Debian's libstb; the browser build compiles the image decoder and
+// the screenshot writer the host uses from the same headers.
 #define STB_IMAGE_IMPLEMENTATION
 #include "stb_image.h"
-#include "stb_vorbis.h"
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include "stb_image_write.h"
