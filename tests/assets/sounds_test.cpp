@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kSoundNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 95, 96, 98, 99};
 
-constexpr double kTargetRmsDb = -16.0;
+constexpr double kTargetRmsDb = -20.0;
 
 std::string pathOf(int number) {
   char name[16];
@@ -100,9 +100,10 @@ TEST_P(SoundEffect, LengthSuitsItsUse) {
   }
 }
 
-TEST_P(SoundEffect, PeaksStayClearOfClippingButAreNotFaint) {
-  EXPECT_LE(peakDb(sound_.samples), -1.0);
-  EXPECT_GE(peakDb(sound_.samples), -14.0);
+// Effects overlap in play, so each one leaves headroom for the others.
+TEST_P(SoundEffect, PeaksLeaveHeadroomButAreNotFaint) {
+  EXPECT_LE(peakDb(sound_.samples), -5.0);
+  EXPECT_GE(peakDb(sound_.samples), -18.0);
 }
 
 TEST_P(SoundEffect, AverageLoudnessMatchesTheCommonTarget) {
