@@ -10,14 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_support.h"
-#include "framework/app.h"
-#include "framework/input.h"
-#include "framework/random.h"
-#include "host/game.h"
-#include "shell/my_app.h"
-#include "shell/quor.h"
-#include "tests/games/busy_input.h"
+#include "bench/headless_player.h"
 
 namespace {
 
@@ -29,70 +22,25 @@ int64_t ThreadCpuNanoseconds() {
   return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-// The one application of the process (the framework allows only one), reused by every
-// game: a 640 x 480 virtual screen, the shell font's metrics, sound off.
-struct Player {
-  ScriptedHost host;
-  c_MyApp* app = nullptr;
-  c_InputDevice* input = nullptr;
-  BusyInput busyInput{nullptr};
-  int gameOvers = 0;
-
-  Player() {
-    zu_app_Init();
-    zu_Quor_Init();
-    zu_app__game = &host;
-    app = gc_new<c_MyApp>();
-    app->m_new();
-    input = gc_new<c_InputDevice>()->m_new();
-    zu_input_SetInputDevice(input);
-    busyInput = BusyInput(input);
-    zu_app_ValidateDeviceWindow(false);
-    zu_Quor_jscrw = 640;
-    zu_Quor_jscrh = 480;
-    app->m_Landscape = 1;
-    app->m_ScaleX = app->m_ScaleY = 1;
-    app->m_ImgScale = 1;
-    app->m_Font = 90;
-    app->m_ImgInfo[270] = 7;
-    app->m_ImgInfo[271] = 10;
-    app->m_Options[5] = 0;
-  }
-
-  void Start(int game) {
-    busyInput.ReleaseAll();
-    zu_random_Seed = 1234;
-    app->m_Game = game;
-    app->m_GfxW = 640;
-    app->p_StartCurrentGame();
-  }
-
-  // One update as the shell runs it in play; only the game's own operation is timed.
-  int64_t Update(int update) {
-    host.millisecs = update * 16;
-    busyInput.Apply(update);
-    input->p_BeginUpdate();
-    app->p_SamplePointer();
-    app->p_UpdateLatches();
+// One update as the shell runs it in play, sound off; only the game's own operation is
+// timed.
+int64_t TimedUpdate(HeadlessPlayer& player, int update) {
+  int64_t spent = 0;
+  player.Update(update, update * 16, [&] {
     const int64_t start = ThreadCpuNanoseconds();
-    app->p_UpdateCurrentGame();
-    const int64_t spent = ThreadCpuNanoseconds() - start;
-    input->p_EndUpdate();
-    if (app->m_Dead > 0) {
-      ++gameOvers;
-      Start(app->m_Game);
-    }
-    return spent;
-  }
-};
+    player.app->p_UpdateCurrentGame();
+    spent = ThreadCpuNanoseconds() - start;
+  });
+  return spent;
+}
 
-Player& SharedPlayer() {
-  static Player player;
+HeadlessPlayer& SharedPlayer() {
+  static HeadlessPlayer player(0);
   return player;
 }
 
 void BM_GameUpdate(benchmark::State& state) {
-  Player& player = SharedPlayer();
+  HeadlessPlayer& player = SharedPlayer();
   const int game = static_cast<int>(state.range(0));
   std::vector<int64_t> samples;
   samples.reserve(kUpdates);
@@ -100,7 +48,7 @@ void BM_GameUpdate(benchmark::State& state) {
     player.Start(game);
     player.gameOvers = 0;
     samples.clear();
-    for (int update = 0; update < kUpdates; ++update) samples.push_back(player.Update(update));
+    for (int update = 0; update < kUpdates; ++update) samples.push_back(TimedUpdate(player, update));
     int64_t total = 0;
     for (int64_t sample : samples) total += sample;
     state.SetIterationTime(static_cast<double>(total) / 1e9);

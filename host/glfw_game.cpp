@@ -1,5 +1,7 @@
 #include "host/glfw_game.h"
 
+#include <algorithm>
+
 #include <GLFW/glfw3.h>
 
 #include "host/audio/audio_data.h"
@@ -162,11 +164,13 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
     glfwWindowHint(GLFW_VISIBLE, GLFW_TRUE);
     window = OpenWindow(width, height, "", monitor, old, &shared);
   } else {
-    // Shown only once centred, so it never appears elsewhere first.
+    // Shown only once centred, so it never appears elsewhere first. On a desktop smaller
+    // than the window its top-left corner stays on the desktop: the score line and the
+    // pause button along the top must not be cut off.
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     window = OpenWindow(width, height, "Zandrel", nullptr, old, &shared);
     if (window) {
-      glfwSetWindowPos(window, (desktopWidth - width) / 2, (desktopHeight - height) / 2);
+      glfwSetWindowPos(window, std::max(0, (desktopWidth - width) / 2), std::max(0, (desktopHeight - height) / 2));
       glfwShowWindow(window);
     }
   }

@@ -19,13 +19,25 @@ Samples coinPickupChime() {
   });
 }
 
-// A "boing": a sine pulled up from 150 to 430 Hz, wobbling as it settles.
+// A "boing": a tone pulled up from 150 to 430 Hz, wobbling as it settles. Its overtones
+// ring out faster than the fundamental and a short tick of noise marks the bounce, so it
+// stays bright enough to carry on small speakers while it ends round.
 Samples springyBounce() {
-  Oscillator body(Wave::Sine), overtone(Wave::Sine);
+  constexpr int kOvertones = 8;
+  Oscillator partials[kOvertones] = {Oscillator(Wave::Sine), Oscillator(Wave::Sine), Oscillator(Wave::Sine),
+                                     Oscillator(Wave::Sine), Oscillator(Wave::Sine), Oscillator(Wave::Sine),
+                                     Oscillator(Wave::Sine), Oscillator(Wave::Sine)};
+  Noise noise(2);
+  Filter tick(Filter::Mode::BandPass, 1.5);
   return render(0.3, [&](double t) {
     const double wobble = 1.0 + 0.07 * std::sin(2.0 * kPi * 16.0 * t) * std::exp(-t / 0.12);
     const double hertz = sweep(t, 0.09, 150.0, 430.0) * wobble;
-    return strike(t, 0.004, 0.085) * (0.85 * body.next(hertz) + 0.15 * overtone.next(hertz * 2.0));
+    double tone = 0.0;
+    for (int k = 1; k <= kOvertones; ++k) {
+      const double gain = k == 1 ? 1.0 : 0.8 / std::pow(k, 0.8);
+      tone += gain * strike(t, 0.003, 0.085 / std::pow(k, 0.4)) * partials[k - 1].next(hertz * k);
+    }
+    return tone + 0.5 * strike(t, 0.0005, 0.006) * tick.process(noise.next(), 3200.0);
   });
 }
 

@@ -6,10 +6,11 @@
 namespace synth {
 
 // Every effect is levelled to the same average loudness so that none drowns out the
-// others in play, with peaks kept clear of full scale.
+// others in play, with peaks well clear of full scale: the games start several effects
+// at once, and their sum must still fit.
 struct Loudness {
-  double rmsDb = -16.0;         // dB relative to full scale
-  double peakCeilingDb = -1.5;  // leaves room for rounding to 16 bits
+  double rmsDb = -20.0;         // dB relative to full scale
+  double peakCeilingDb = -5.5;  // two effects peaking at once come to about full scale
 };
 
 double rmsOf(const Samples& samples);

@@ -1,8 +1,24 @@
 // The engine's device: opening and closing it, whole-engine suspend and resume, and
 // the bookkeeping that lets buffers and samples go only once nothing plays them.
+#include <AL/alext.h>
+
 #include "host/audio/audio.h"
 #include "host/audio/discarded_buffers.h"
 #include "host/report.h"
+
+namespace {
+
+// Many effects at once can add up past full scale. Where the device can, a limiter on the
+// final mix turns the level down for the moment rather than let the peaks clip.
+ALCcontext* CreateContext(ALCdevice* device) {
+  if (alcIsExtensionPresent(device, "ALC_SOFT_output_limiter")) {
+    const ALCint attributes[] = {ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
+    return alcCreateContext(device, attributes);
+  }
+  return alcCreateContext(device, nullptr);
+}
+
+}  // namespace
 
 ZuAudio* ZuAudio::audio = nullptr;
 
@@ -22,7 +38,7 @@ ZuAudio::ZuAudio() {
   if (!alcDevice) {
     zuPrint(String("OpenAl error: alcOpenDevice failed"));
   } else {
-    alcContext = alcCreateContext(alcDevice, nullptr);
+    alcContext = CreateContext(alcDevice);
     if (!alcContext) {
       zuPrint(String("OpenAl error: alcCreateContext failed"));
     } else if (!alcMakeContextCurrent(alcContext)) {

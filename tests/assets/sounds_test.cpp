@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kSoundNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 95, 96, 98, 99};
 
-constexpr double kTargetRmsDb = -16.0;
+constexpr double kTargetRmsDb = -20.0;
 
 std::string pathOf(int number) {
   char name[16];
@@ -61,6 +61,28 @@ double rmsDb(const std::vector<double>& samples) {
   return toDb(std::sqrt(sum / static_cast<double>(samples.size())));
 }
 
+// The samples through a fourth-order Butterworth high-pass at `cornerHz` (two identical
+// second-order sections).
+std::vector<double> highPassed(std::vector<double> samples, double hertz, double cornerHz) {
+  const double w = 2.0 * 3.14159265358979323846 * cornerHz / hertz;
+  const double alpha = std::sin(w) / (2.0 * 0.70710678);
+  const double a0 = 1.0 + alpha;
+  const double b0 = (1.0 + std::cos(w)) / 2.0 / a0, b1 = -(1.0 + std::cos(w)) / a0, b2 = b0;
+  const double a1 = -2.0 * std::cos(w) / a0, a2 = (1.0 - alpha) / a0;
+  for (int section = 0; section < 2; ++section) {
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    for (double& s : samples) {
+      const double y = b0 * s + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+      x2 = x1;
+      x1 = s;
+      y2 = y1;
+      y1 = y;
+      s = y;
+    }
+  }
+  return samples;
+}
+
 class SoundEffect : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
@@ -100,9 +122,10 @@ TEST_P(SoundEffect, LengthSuitsItsUse) {
   }
 }
 
-TEST_P(SoundEffect, PeaksStayClearOfClippingButAreNotFaint) {
-  EXPECT_LE(peakDb(sound_.samples), -1.0);
-  EXPECT_GE(peakDb(sound_.samples), -14.0);
+// Effects overlap in play, so each one leaves headroom for the others.
+TEST_P(SoundEffect, PeaksLeaveHeadroomButAreNotFaint) {
+  EXPECT_LE(peakDb(sound_.samples), -5.0);
+  EXPECT_GE(peakDb(sound_.samples), -18.0);
 }
 
 TEST_P(SoundEffect, AverageLoudnessMatchesTheCommonTarget) {
@@ -128,6 +151,16 @@ INSTANTIATE_TEST_SUITE_P(AllLoaded, SoundEffect, ::testing::ValuesIn(kSoundNumbe
                            std::snprintf(name, sizeof name, "Sfx%03d", info.param);
                            return std::string(name);
                          });
+
+// Sound 2, the bounce heard most in Vever and Jump, must not be a dull boop that small
+// speakers lose: a fair share of it lies above 1 kHz (a plain sine sweep to 430 Hz, with an
+// octave, measures about -30 dB here).
+TEST(SoundEffects, TheBounceCarriesEnergyAbove1kHz) {
+  const DecodedSound bounce = decode(2);
+  ASSERT_FALSE(bounce.samples.empty());
+  const double above = rmsDb(highPassed(bounce.samples, bounce.audio.hertz, 1000.0));
+  EXPECT_GE(above - rmsDb(bounce.samples), -20.0);
+}
 
 TEST(SoundEffects, EveryOneIsDifferent) {
   std::vector<DecodedSound> sounds;

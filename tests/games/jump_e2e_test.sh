@@ -181,7 +181,7 @@ panel=$(convert "$out/pause-menu.png" -crop 60x16+220+200 -resize '1x1!' -depth 
 read -r red green blue <<< "$panel"
 [ "$red" -ge 150 ] && [ "$blue" -le 80 ] || fail "no pause panel in the screenshot ($panel)"
 
-# The jump effect is the only low sound of a play (a rough frequency near 200..280 Hz; the
+# The jump effect is the only low sound of a play (a rough frequency near 300..500 Hz; the
 # other effects are above 600 Hz): split the output at its silences and look for a piece
 # of its length and pitch (the lone jump of the first play gives one).
 cp "$work/sound-1.wav" "$out/sound.wav"
@@ -192,7 +192,7 @@ for piece in "$out"/piece*.wav; do
   stats=$(sox "$piece" -n stat 2>&1)
   length=$(awk '/Length/ {print $3}' <<< "$stats")
   rough=$(awk '/Rough/ {print $3}' <<< "$stats")
-  if awk -v l="$length" -v f="$rough" 'BEGIN {exit !(l >= 0.2 && l <= 0.5 && f >= 180 && f <= 420)}'; then
+  if awk -v l="$length" -v f="$rough" 'BEGIN {exit !(l >= 0.2 && l <= 0.5 && f >= 180 && f <= 560)}'; then
     found="$piece ($length s, $rough Hz)"
     break
   fi

@@ -10,17 +10,18 @@
 
 #include "tests/host/audio/audio_engine_temp_dir.h"
 
-// Mixed output goes to a 44.1 kHz 16-bit stereo WAV file, with nothing between the mix
-// and the file that would change levels (no limiter, dither or HRTF). The device gives
+// Mixed output goes to a 44.1 kHz 32-bit float stereo WAV file, with nothing between the
+// mix and the file that would change levels (no dither or HRTF). Float output, unlike
+// 16-bit, has no output limiter unless the engine asks for one, so the file shows what the
+// engine chose; the limiter leaves anything below full scale as it is. The device gives
 // out four sources, so a test can run out of them cheaply. Returns the file's path.
 inline const std::string& zu_test_UseWaveFileOutput() {
   static const TempDir dir;
   static const std::string wavePath = [] {
     std::ofstream(dir / "alsoft.conf") << "drivers=wave\n"
                                           "channels=stereo\n"
-                                          "sample-type=int16\n"
+                                          "sample-type=float32\n"
                                           "frequency=44100\n"
-                                          "output-limiter=false\n"
                                           "dither=false\n"
                                           "hrtf=false\n"
                                           "sources=4\n"

@@ -70,6 +70,20 @@ TEST_F(AudioEnginePlaying, PausedChannelFallsSilentAndResumes) {
   EXPECT_NEAR(out.Sounding().Length(), out.FramesIn(whole), out.FramesIn(kMixingSlack));
 }
 
+// Effects that pile up must not go past full scale, where a sound card would clip them: the
+// output limiter turns the mix down for the moment instead.
+TEST_F(AudioEnginePlaying, SoundsAddingUpPastFullScaleAreTurnedDownNotClipped) {
+  ZuSample* tone = Load(Tones().stereo16);
+  // Three tones at half of full scale, started together: 1.5 times full scale if summed.
+  for (int channel = 0; channel < 3; ++channel) EXPECT_EQ(engine->PlaySample(tone, channel, 0), 0);
+  Wait(0.35);
+  const WaveCapture out = Finish();
+
+  EXPECT_LE(out.Peak(Side::Left), 1.0);
+  EXPECT_LE(out.Peak(Side::Right), 1.0);
+  EXPECT_GT(out.Peak(Side::Left), 0.9);
+}
+
 class AudioEngineLooping : public AudioEngineOnWaveFile, public ::testing::WithParamInterface<int> {};
 
 TEST_P(AudioEngineLooping, AnyNonZeroFlagsKeepAShortSoundGoing) {
