@@ -343,6 +343,22 @@ TEST(ShellArtFont, NeighbouringGlyphsNeverTouch) {
   }
 }
 
+// The menu shows each game's icon eight times enlarged behind the title: at every tier
+// its pixels must be fully on or off, or the enlargement shows blurred blocks.
+TEST(ShellArtFrames, GameIconsHaveHardEdgesAtEveryTier) {
+  for (int tier : kTiers) {
+    const Pixels* games = load(dataPath("games", tier));
+    ASSERT_NE(games, nullptr);
+    for (int frame : gameFrames()) {
+      const Cell cell = cellOf(*games, 32 * tier, 32 * tier, frame);
+      int soft = 0;
+      for (int y = 0; y < cell.height; ++y)
+        for (int x = 0; x < cell.width; ++x) soft += cell.alpha(x, y) != 0 && cell.alpha(x, y) != 255;
+      EXPECT_EQ(soft, 0) << "frame " << frame << " tier " << tier;
+    }
+  }
+}
+
 // A bitmap font must stay sharp when magnified: every pixel fully on or fully off.
 TEST(ShellArtFont, GlyphsAreCrispAtEveryTier) {
   for (int tier : kTiers) {
