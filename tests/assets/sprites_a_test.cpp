@@ -318,6 +318,24 @@ TEST_F(SpriteSheetsA, VeverPlatformPiecesOverlapTheirNeighbours) {
   }
 }
 
+// The pieces of a wide platform overlap by four units; only their top and bottom are
+// outlined, so no ink edge runs down through the body where two pieces meet.
+TEST_F(SpriteSheetsA, VeverPlatformEndsCarryNoOutline) {
+  for (int n = 0; n <= 3; ++n) {
+    for (int tier : kTiers) {
+      const Frame frame = frameOf(n, tier);
+      int inkInEnds = 0;
+      for (int y = 21 * tier; y < 30 * tier; ++y)
+        for (int x = 0; x < frame.size(); ++x) {
+          const bool inEnd = x < 8 * tier || x >= 32 * tier;
+          const std::uint8_t* p = frame.at(x, y);
+          inkInEnds += inEnd && p[3] > 0 && std::max({p[0], p[1], p[2]}) < 60;
+        }
+      EXPECT_EQ(inkInEnds, 0) << "sprite " << n << " tier " << tier;
+    }
+  }
+}
+
 // Game sprites are drawn white, so they carry their own colours. A few pictures are
 // neutral by nature: the grey stone of Tower's wall, the empty glass, the golf ball, the
 // lizard's shadow and the clouds.
