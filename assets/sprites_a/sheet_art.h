@@ -40,6 +40,9 @@ class SheetArt {
   cairo_surface_t* render(int tier) const;
 
  private:
+  // Paints every drawing at `tier` pixels per unit.
+  cairo_surface_t* paintAt(int tier) const;
+
   int sheetIndex_;
   std::vector<SpriteDrawing> drawings_;
   std::vector<std::string> problems_;

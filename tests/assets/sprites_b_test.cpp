@@ -305,6 +305,26 @@ TEST(SpriteSheetsB, GridTilesFillTheir32PixelSquareExactly) {
   }
 }
 
+// Games magnify tier 1 up to five times (Karate), so its pictures are fitted to whole
+// pixels: hardly any edge pixel is half transparent. The landing pad's thruster glow is
+// see-through by design.
+TEST(SpriteSheetsB, TierOnePicturesHaveHardEdges) {
+  for (int sheet : {2, 3, 5}) {
+    const SheetImage& im = sheetImage(sheet, 1);
+    for (int sprite : drawnSprites(sheet)) {
+      if (sprite == 183) continue;
+      int visible = 0, soft = 0;
+      for (int dy = 0; dy < kCell; ++dy)
+        for (int dx = 0; dx < kCell; ++dx) {
+          const int a = im.alpha(sprite, dx, dy);
+          visible += a > 0;
+          soft += a > 0 && a < 255;
+        }
+      EXPECT_LE(soft, visible / 20) << "sprite " << sprite;
+    }
+  }
+}
+
 // Relative luminance of a colour given in 0..255 per channel.
 double luminanceOf(double r, double g, double b) {
   const auto linear = [](double c) {
