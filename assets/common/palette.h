@@ -41,6 +41,8 @@ constexpr Rgb tintWhite = hex(0xffffff);
 constexpr Rgb tintLight = hex(0xe4e4e4);
 constexpr Rgb tintShade = hex(0xbdbdbd);
 constexpr Rgb tintDim = hex(0x8c8c8c);
+// The dark rim round tinted text: any tint leaves it dark.
+constexpr Rgb tintRim = hex(0x161616);
 }  // namespace colour
 
 }  // namespace zandrel_art

@@ -32,6 +32,14 @@ void drawFontFrame(const FrameContext& context) {
   const int code = 32 + context.frame;
   if (code <= 126) {
     if (const Glyph* glyph = findGlyph(static_cast<char>(code))) {
+      // A one-unit ink rim: the tint darkens it too, so text of any colour keeps an edge
+      // against pale skies and bright tiles.
+      cairo_new_path(cr);
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) addGlyphPath(cr, *glyph, kGlyphLeft + dx, kCapTop + dy, 1);
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+      setColour(cr, colour::tintRim);
+      cairo_fill(cr);
       cairo_new_path(cr);
       addGlyphPath(cr, *glyph, kGlyphLeft, kCapTop, 1);
       setColour(cr, colour::tintWhite);

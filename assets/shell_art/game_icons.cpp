@@ -61,5 +61,5 @@ void drawGamesFrame(const FrameContext& context) {
 
 int main(int argc, char** argv) {
   using namespace shell_art;
-  return runSheetGenerator(argc, argv, {SheetDefinition{"games", 32, 32, 64, 8, drawGamesFrame}});
+  return runSheetGenerator(argc, argv, {SheetDefinition{"games", 32, 32, 64, 8, drawGamesFrame, true, true}});
 }

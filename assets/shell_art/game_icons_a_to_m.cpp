@@ -114,36 +114,19 @@ void drawEncounterIcon(cairo_t* cr) {
   }, colour::lightGrey, 1.5, 0.9);
 }
 
-// F: Duve the dove flapping towards a coin.
+// F: Duve, the yellow bird, flapping towards a coin.
 void drawDuveIcon(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 26, 7, 3.5); }, colour::yellow, Style{.bevel = 1, .outline = 1});
-  paintStyled(cr, [](cairo_t* c) {
-    cairo_new_sub_path(c);
-    cairo_move_to(c, 3, 15);
-    cairo_line_to(c, 8, 17);
-    cairo_curve_to(c, 10, 12, 18, 11, 21, 13);
-    cairo_curve_to(c, 24, 15, 24, 22, 18, 24);
-    cairo_curve_to(c, 12, 26, 7, 23, 6, 20);
-    cairo_line_to(c, 2, 21);
-    cairo_close_path(c);
-  }, colour::white, Style{.bevel = 1.5});
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{23, 15}, {28, 16.5}, {23, 18}}); }, colour::orange,
-              Style{.bevel = 0.5, .outline = 1});
-  // The raised wing, swept back.
-  paintStyled(cr, [](cairo_t* c) {
-    cairo_new_sub_path(c);
-    cairo_move_to(c, 9, 17);
-    cairo_curve_to(c, 6, 12, 3, 8, 4, 4);
-    cairo_curve_to(c, 9, 5, 15, 9, 17, 16);
-    cairo_close_path(c);
-  }, colour::lightGrey, Style{.bevel = 1});
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 7, 8);
-    cairo_line_to(c, 11, 13);
-    cairo_move_to(c, 10, 7);
-    cairo_line_to(c, 13, 12);
-  }, colour::midGrey, 0.8);
-  drawEye(cr, 20, 15.5, 1.4);
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 26.5, 5.5, 3.3); }, colour::yellow, Style{.bevel = 1, .outline = 1});
+  fillFlat(cr, [](cairo_t* c) { starPath(c, 26.5, 5.5, 5, 1.9, 0.8); }, colour::orange);
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{6, 16}, {1.5, 12}, {2.5, 17.5}, {1.5, 22}}); }, colour::orange,
+              Style{.bevel = 0.6, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 15, 17.5, 10.5, 8.5); }, colour::yellow, Style{.bevel = 2});
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{24, 14.5}, {30.5, 17.5}, {24, 20.5}}); }, colour::red,
+              Style{.bevel = 0.6, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 20.5, 13.5, 3.6); }, colour::white, Style{.bevel = 0, .outline = 0.9});
+  fillFlat(cr, [](cairo_t* c) { circlePath(c, 21.6, 13.5, 1.7); }, colour::ink);
+  // The raised wing.
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 11.5, 18, 6, 3.8); }, colour::orange, Style{.bevel = 1});
 }
 
 // G: the ball on the fairway, the flag in the hole.
@@ -164,16 +147,13 @@ void drawGolfIcon(cairo_t* cr) {
   paintStyled(cr, [](cairo_t* c) { circlePath(c, 8, 20, 3.5); }, colour::white, Style{.bevel = 1});
 }
 
-// H: the little helicopter with a present.
+// H: the little yellow helicopter with a present.
 void drawHoverIcon(cairo_t* cr) {
   strokeStyled(cr, [](cairo_t* c) {
     cairo_move_to(c, 3, 16);
     cairo_line_to(c, 12, 17);
-  }, colour::sky, 2.5, 1);
-  strokeStyled(cr, [](cairo_t* c) {
-    cairo_move_to(c, 4, 13);
-    cairo_line_to(c, 4, 17);
-  }, colour::sky, 1.5, 1);
+  }, colour::yellow, 2.5, 1);
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 1.5, 11.5, 4, 7, 1.5); }, colour::orange, Style{.bevel = 0.6, .outline = 1});
   strokeStyled(cr, [](cairo_t* c) {
     cairo_move_to(c, 12, 25);
     cairo_line_to(c, 24, 25);
@@ -182,23 +162,27 @@ void drawHoverIcon(cairo_t* cr) {
     cairo_move_to(c, 21, 22);
     cairo_line_to(c, 22, 25);
   }, colour::darkGrey, 1.2, 0.8);
-  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 18, 17, 8, 6); }, colour::sky, Style{.bevel = 1.5});
+  const PathFn body = [](cairo_t* c) { ellipsePath(c, 18, 17, 8, 6); };
+  paintStyled(cr, body, colour::yellow, Style{.bevel = 1.5});
+  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, 10, 18.5, 16, 1.6); }, colour::red);
   paintStyled(cr, [](cairo_t* c) {
     cairo_new_sub_path(c);
     cairo_arc(c, 20, 16, 4.5, -90 * kDegrees, 0);
     cairo_line_to(c, 20, 16);
     cairo_close_path(c);
-  }, colour::white, Style{.bevel = 0.5, .outline = 0.8});
+  }, colour::sky, Style{.bevel = 0.5, .outline = 0.8});
   strokeStyled(cr, [](cairo_t* c) {
     cairo_move_to(c, 18, 11);
     cairo_line_to(c, 18, 8);
     cairo_move_to(c, 8, 7.5);
     cairo_line_to(c, 28, 7.5);
-  }, colour::darkGrey, 1.5, 0.8);
-  paintStyled(cr, [](cairo_t* c) { cairo_rectangle(c, 24, 2.5, 6, 5); }, colour::pink, Style{.bevel = 0.6, .outline = 0.9});
+  }, colour::lightGrey, 1.5, 0.8);
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 18, 7.5, 1.6); }, colour::red, Style{.bevel = 0.4, .outline = 0.8});
+  paintStyled(cr, [](cairo_t* c) { cairo_rectangle(c, 24, 1.5, 6, 5); }, colour::red, Style{.bevel = 0.6, .outline = 0.9});
+  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, 26.3, 1.5, 1.4, 5); }, colour::yellow);
 }
 
-// I: the couch to bounce on.
+// I: the red couch to bounce on.
 void drawIceIcon(cairo_t* cr) {
   strokeStyled(cr, [](cairo_t* c) {
     cairo_move_to(c, 8, 24);
@@ -206,10 +190,10 @@ void drawIceIcon(cairo_t* cr) {
     cairo_move_to(c, 24, 24);
     cairo_line_to(c, 24, 27);
   }, colour::brown, 2, 1);
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 6, 10, 20, 10, 3); }, colour::pink, Style{.bevel = 1.5});
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 5, 17, 22, 7, 2.5); }, lighter(colour::pink, 0.2), Style{.bevel = 1.2});
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 2, 14, 5, 11, 2.5); }, colour::pink, Style{.bevel = 1});
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 25, 14, 5, 11, 2.5); }, colour::pink, Style{.bevel = 1});
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 6, 10, 20, 10, 3); }, colour::red, Style{.bevel = 1.5});
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 5, 17, 22, 7, 2.5); }, lighter(colour::red, 0.15), Style{.bevel = 1.2});
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 2, 14, 5, 11, 2.5); }, colour::red, Style{.bevel = 1});
+  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 25, 14, 5, 11, 2.5); }, colour::red, Style{.bevel = 1});
   strokeFlat(cr, [](cairo_t* c) {
     cairo_move_to(c, 11, 7);
     cairo_curve_to(c, 13, 3, 19, 3, 21, 7);
@@ -266,29 +250,40 @@ void drawKarateIcon(cairo_t* cr) {
   }, colour::ink);
 }
 
-// L: the lizard hopping over coloured tiles.
+// L: the purple lizard hopping over the pond's coloured tiles.
 void drawLizardIcon(cairo_t* cr) {
-  const Rgb tiles[] = {colour::sky, colour::pink, colour::yellow, colour::violet};
+  const Rgb tiles[] = {lighter(colour::red, 0.3), lighter(colour::yellow, 0.3), lighter(colour::green, 0.3),
+                       lighter(colour::blue, 0.45)};
   for (int i = 0; i < 4; ++i) {
     const double x = 3 + (i % 2) * 13.5;
     const double y = 3 + (i / 2) * 13.5;
     paintStyled(cr, [x, y](cairo_t* c) { roundedRectPath(c, x, y, 12.5, 12.5, 2.5); }, tiles[i], Style{.bevel = 1, .outline = 1});
   }
+  const Rgb skin = colour::violet;
   strokeStyled(cr, [](cairo_t* c) {
     cairo_move_to(c, 16, 20);
     cairo_curve_to(c, 15, 25, 10, 27, 7, 24);
-  }, colour::green, 2.2, 1);
+  }, skin, 2.4, 1);
   strokeStyled(cr, [](cairo_t* c) {
     cairo_move_to(c, 11, 10);
     cairo_line_to(c, 21, 16);
     cairo_move_to(c, 21, 10);
     cairo_line_to(c, 11, 16);
-  }, colour::green, 1.8, 1);
-  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 16, 14, 3.5, 6.5); }, colour::lime, Style{.bevel = 1});
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 16, 7, 3.2); }, colour::lime, Style{.bevel = 0.8});
+  }, skin, 2, 1);
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 16, 14, 3.8, 6.5); }, skin, Style{.bevel = 1});
+  paintStyled(cr, [](cairo_t* c) { circlePath(c, 16, 7, 3.4); }, skin, Style{.bevel = 0.8});
+  fillFlat(cr, [](cairo_t* c) {
+    circlePath(c, 15, 12.5, 0.9);
+    circlePath(c, 17.2, 15.5, 0.8);
+    circlePath(c, 15.4, 18, 0.7);
+  }, colour::yellow);
   fillFlat(cr, [](cairo_t* c) {
     circlePath(c, 14.6, 6, 0.9);
     circlePath(c, 17.4, 6, 0.9);
+  }, colour::white);
+  fillFlat(cr, [](cairo_t* c) {
+    circlePath(c, 14.6, 5.8, 0.5);
+    circlePath(c, 17.4, 5.8, 0.5);
   }, colour::ink);
 }
 

@@ -55,14 +55,14 @@ void drawNumbersIcon(cairo_t* cr) {
   paintLettering(cr, "3", 16.5, 13.5, white, LetteringStyle{.unit = 2, .bevel = 0, .outline = 1});
 }
 
-// O: an octopus.
+// O: the purple octopus.
 void drawOctopusIcon(cairo_t* cr) {
   for (int i = 0; i < 4; ++i) {
     const double x = 8 + i * 5.3;
     strokeStyled(cr, [x, i](cairo_t* c) {
       cairo_move_to(c, x, 17);
       cairo_curve_to(c, x + (i % 2 ? 3 : -3), 22, x + (i % 2 ? -3 : 3), 24, x + (i % 2 ? 1 : -1), 28);
-    }, colour::pink, 2.6, 1);
+    }, colour::violet, 2.6, 1);
   }
   paintStyled(cr, [](cairo_t* c) {
     cairo_new_sub_path(c);
@@ -70,13 +70,13 @@ void drawOctopusIcon(cairo_t* cr) {
     cairo_curve_to(c, 26, 17, 24, 20, 16, 20);
     cairo_curve_to(c, 8, 20, 6, 17, 6, 13);
     cairo_close_path(c);
-  }, colour::pink, Style{.bevel = 2});
+  }, colour::violet, Style{.bevel = 2});
   drawEye(cr, 12.5, 13, 2.4);
   drawEye(cr, 19.5, 13, 2.4);
   fillFlat(cr, [](cairo_t* c) {
     circlePath(c, 10, 7, 1);
     circlePath(c, 20, 6, 1.3);
-  }, lighter(colour::pink, 0.6));
+  }, colour::pink);
 }
 
 // P: a penguin walking right.
@@ -226,7 +226,7 @@ void drawVelocityIcon(cairo_t* cr) {
   paintStyled(cr, [](cairo_t* c) { circlePath(c, 16, 15, 2); }, colour::yellow, Style{.bevel = 0.5, .outline = 0.8});
 }
 
-// W: the thrusting ship dodging an asteroid.
+// W: the rocket dodging an asteroid.
 void drawWavesIcon(cairo_t* cr) {
   paintStyled(cr, [](cairo_t* c) {
     cairo_new_sub_path(c);
@@ -243,10 +243,24 @@ void drawWavesIcon(cairo_t* cr) {
     circlePath(c, 25.5, 12, 1.2);
   }, darker(colour::brown, 0.4));
   cairo_save(cr);
-  cairo_translate(cr, 11, 21);
-  cairo_rotate(cr, 40 * kDegrees);
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{-2.5, 6}, {0, 11}, {2.5, 6}}); }, colour::yellow, Style{.bevel = 0.4, .outline = 1});
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{0, -8}, {6, 7}, {0, 4.5}, {-6, 7}}); }, colour::white, Style{.bevel = 1});
+  cairo_translate(cr, 11.5, 18);
+  cairo_rotate(cr, 35 * kDegrees);
+  cairo_scale(cr, 0.9, 0.9);
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{-2.2, 8}, {0, 13}, {2.2, 8}}); }, colour::yellow, Style{.bevel = 0.4, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) {
+    polygonPath(c, {{-3, 2}, {-7, 7}, {-7, 9.5}, {-2.5, 7.5}});
+    polygonPath(c, {{3, 2}, {7, 7}, {7, 9.5}, {2.5, 7.5}});
+  }, colour::red, Style{.bevel = 0.6, .outline = 1});
+  paintStyled(cr, [](cairo_t* c) {
+    cairo_new_sub_path(c);
+    cairo_move_to(c, 0, -10);
+    cairo_curve_to(c, 4, -6, 4.2, 2, 3, 8);
+    cairo_line_to(c, -3, 8);
+    cairo_curve_to(c, -4.2, 2, -4, -6, 0, -10);
+    cairo_close_path(c);
+  }, colour::lightGrey, Style{.bevel = 1});
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 0, -2, 1.8, 2.4); }, colour::sky, Style{.bevel = 0.4, .outline = 0.8});
+  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -0.6, 3, 1.2, 4); }, colour::red);
   cairo_restore(cr);
 }
 
@@ -273,21 +287,24 @@ void drawYahtzeeIcon(cairo_t* cr) {
   drawDie(cr, 21, 20, 14, 12, 6, false);
 }
 
-// Z: Vumbo on a block with a gem above.
+// Z: Vumbo on the blue blocks with the pink gem above.
 void drawZoneIcon(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 3, 23, 26, 6, 1.5); }, colour::brown, Style{.bevel = 1});
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 12, 23);
-    cairo_line_to(c, 12, 29);
-    cairo_move_to(c, 21, 23);
-    cairo_line_to(c, 21, 29);
-  }, darker(colour::brown, 0.35), 1);
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{24, 2.5}, {28.5, 6.5}, {24, 12}, {19.5, 6.5}}); }, colour::sky,
+  for (double x : {2.5, 16.0}) {
+    paintStyled(cr, [x](cairo_t* c) { roundedRectPath(c, x, 19.5, 13.5, 10, 1.5); }, colour::blue, Style{.bevel = 1.2});
+    strokeFlat(cr, [x](cairo_t* c) { roundedRectPath(c, x + 2.5, 22, 8.5, 5, 1); }, lighter(colour::blue, 0.35), 0.9);
+  }
+  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{21, 4}, {27, 4}, {29.5, 7}, {24, 13.5}, {18.5, 7}}); }, colour::pink,
               Style{.bevel = 0.8, .outline = 1});
-  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 12, 16, 7, 6.5); }, colour::lime, Style{.bevel = 1.5});
-  drawEye(cr, 13, 14.5, 1.8);
-  drawEye(cr, 17, 14.5, 1.8);
-  strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 14.5, 17.5, 2, 20 * kDegrees, 160 * kDegrees); }, colour::ink, 0.9);
+  strokeFlat(cr, [](cairo_t* c) {
+    cairo_move_to(c, 18.5, 7);
+    cairo_line_to(c, 29.5, 7);
+    cairo_move_to(c, 22.5, 7);
+    cairo_line_to(c, 24, 13);
+    cairo_line_to(c, 25.5, 7);
+  }, lighter(colour::pink, 0.5), 0.7);
+  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 12, 13, 7, 6.5); }, colour::lime, Style{.bevel = 1.5});
+  drawEye(cr, 14.5, 11, 2.8);
+  strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 14, 15, 2, 20 * kDegrees, 160 * kDegrees); }, colour::ink, 0.9);
 }
 
 }  // namespace shell_art

@@ -63,14 +63,17 @@ void pinkSegment(cairo_t* cr) { segment(cr, kPink); }
 void skySegment(cairo_t* cr) { segment(cr, kSky); }
 void yellowSegment(cairo_t* cr) { segment(cr, kYellow); }
 
+// A turret gun: tracked base, angular turret and a long barrel with a dark muzzle.
 void gun(cairo_t* cr) {
-  paint(cr, roundedRect(17, 7, 6, 17, 1.5), kLightGrey);
-  paint(cr, roundedRect(15.5, 5.6, 9, 4.2, 1.5), kMidGrey);
-  fill(cr, rect(17, 14, 6, 1.6), kRed);
-  paint(cr, circle(20, 25, 8.5), kSky);
-  paint(cr, roundedRect(6, 25, 28, 9, 4.5), kBlue);
-  fill(cr, circle(12, 29.5, 1.4), kYellow);
-  fill(cr, circle(28, 29.5, 1.4), kYellow);
+  paint(cr, roundedRect(5.5, 27, 29, 7.5, 3.5), kDarkGrey);
+  for (double x : {10.0, 16.7, 23.3, 30.0}) paint(cr, circle(x, 30.8, 2), kMidGrey, {.highlight = false, .outlineWidth = 0.7});
+  paint(cr, roundedRect(17.2, 6, 5.6, 17, 1), kLightGrey);
+  fill(cr, rect(18.2, 7, 1.1, 15), withAlpha(kWhite, 0.8));
+  fill(cr, rect(17.2, 15, 5.6, 1.6), kMidGrey);
+  paint(cr, roundedRect(15.6, 5.4, 8.8, 3.6, 0.8), kDarkGrey, {.highlight = false});
+  paint(cr, polygon({{9, 28.5}, {13, 20}, {27, 20}, {31, 28.5}}), kRed);
+  fill(cr, rect(12, 24.2, 16, 1.3), kYellow);
+  fill(cr, circle(20, 22.4, 1.1), kYellow);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "../common/pixel_fit.h"
+
 namespace sprites_a {
 
 void SheetArt::add(int spriteNumber, std::string name, DrawFn draw) {
@@ -28,6 +30,18 @@ void SheetArt::add(int spriteNumber, std::string name, DrawFn draw) {
 }
 
 cairo_surface_t* SheetArt::render(int tier) const {
+  // Tier 1 is painted at tier 4 and fitted to whole pixels, so what the games magnify
+  // keeps hard edges instead of the blur of a sub-pixel painting.
+  if (tier == 1) {
+    cairo_surface_t* fine = paintAt(4);
+    cairo_surface_t* fitted = zandrel_art::fitToPixels(fine, 4);
+    cairo_surface_destroy(fine);
+    return fitted;
+  }
+  return paintAt(tier);
+}
+
+cairo_surface_t* SheetArt::paintAt(int tier) const {
   const int side = kColumns * kCellSize * tier;
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, side, side);
   cairo_t* cr = cairo_create(surface);

@@ -36,10 +36,14 @@ class SheetArt {
   // Errors found while registering (empty when the catalogue is sound).
   const std::vector<std::string>& problems() const { return problems_; }
 
-  // Renders the sheet at `tier` pixels per unit. The caller owns the surface.
+  // Renders the sheet at `tier` pixels per unit; tier 1 is the tier-4 painting fitted to
+  // whole pixels. The caller owns the surface.
   cairo_surface_t* render(int tier) const;
 
  private:
+  // Paints every drawing at `tier` pixels per unit.
+  cairo_surface_t* paintAt(int tier) const;
+
   int sheetIndex_;
   std::vector<SpriteDrawing> drawings_;
   std::vector<std::string> problems_;

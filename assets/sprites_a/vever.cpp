@@ -1,6 +1,8 @@
 // Vever (game B): the four platform kinds and the bouncing hero. A wide platform is
-// three copies 28 units apart, so a piece is 29 wide and neighbours overlap slightly;
-// the top surface sits just below the centre, where Vever's feet meet it on landing.
+// three copies 28 units apart, so a piece fills the whole 32-unit width with square,
+// unoutlined ends and only horizontal bands: overlapping neighbours continue each other
+// into one long platform. The top surface sits just below the centre, where Vever's feet
+// meet it on landing.
 #include "face_details.h"
 #include "game_art.h"
 
@@ -9,17 +11,16 @@ namespace {
 
 using namespace palette;
 
-constexpr double kLeft = 5.5, kTop = 19, kWidth = 29, kHeight = 12, kGrass = 4.5;
+constexpr double kLeft = 4, kTop = 19, kWidth = 32, kHeight = 12, kGrass = 4.5;
 
 void platformPiece(cairo_t* cr, Colour body, Colour top) {
-  const Path slab = roundedRect(kLeft, kTop, kWidth, kHeight, 4.5);
-  paint(cr, slab, body);
-  clipped(cr, slab, [&] {
-    fill(cr, rect(kLeft, kTop, kWidth, kGrass), top);
-    fill(cr, rect(kLeft, kTop + kGrass - 1, kWidth, 1), shadeOf(top));
-    fill(cr, rect(kLeft + 3, kTop + 1, kWidth - 9, 1.2), withAlpha(kWhite, 0.55));
-  });
-  stroke(cr, roundedRect(kLeft, kTop, kWidth, kHeight, 4.5), kInk, kOutlineWidth);
+  fill(cr, rect(kLeft, kTop, kWidth, kHeight), body);
+  fill(cr, rect(kLeft, kTop + kHeight - 3, kWidth, 3), shadeOf(body));
+  fill(cr, rect(kLeft, kTop, kWidth, kGrass), top);
+  fill(cr, rect(kLeft, kTop + kGrass - 1, kWidth, 1), shadeOf(top));
+  fill(cr, rect(kLeft, kTop + 1, kWidth, 1.2), withAlpha(kWhite, 0.55));
+  fill(cr, rect(kLeft, kTop - kOutlineWidth, kWidth, kOutlineWidth), kInk);
+  fill(cr, rect(kLeft, kTop + kHeight, kWidth, kOutlineWidth), kInk);
 }
 
 constexpr double kEmblemY = kTop + kGrass + (kHeight - kGrass) / 2;

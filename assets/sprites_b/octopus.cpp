@@ -5,6 +5,7 @@
 // The eater (169..172) faces RIGHT at rotation 0 because the game turns it to its heading
 // with angle 0 pointing right; its four frames open and close the mouth.
 #include <cmath>
+#include <vector>
 
 #include "catalogs.h"
 #include "kit/paint.h"
@@ -45,17 +46,36 @@ void eater(cairo_t* cr, double mouthDegrees, double tailSwing) {
 
 // --- Arena pieces and bubbles -----------------------------------------------------------
 
+// A lump of brain coral: a bumpy rounded rim and meandering grooves, so a block of six
+// pieces reads as a reef the eater clears the bubbles around.
 void blockPiece(cairo_t* cr, Rgb colour) {
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -14.5, -14.5, 29, 29, 6); }, colour,
-              {.bevel = 2.4});
-  // Sponge-like holes so the pieces read as reef, not plain tiles.
-  const Point holes[] = {{-6, -5}, {5, -7}, {-2, 5}, {7, 6}};
-  const double sizes[] = {2.2, 1.6, 1.8, 1.3};
-  for (int i = 0; i < 4; ++i) {
-    fillFlat(cr, [&](cairo_t* c) { circlePath(c, holes[i].x, holes[i].y, sizes[i]); },
-             darker(colour, 0.35));
-    fillFlat(cr, [&](cairo_t* c) { circlePath(c, holes[i].x + 0.4, holes[i].y + 0.4, sizes[i] * 0.55); },
-             darker(colour, 0.55));
+  std::vector<Point> rim;
+  for (int i = 0; i < 16; ++i) {
+    const double angle = i * M_PI / 8;
+    const double radius = i % 2 ? 13.2 : 14.6;
+    rim.push_back({radius * std::cos(angle), radius * std::sin(angle) * 0.95});
+  }
+  const PathFn lump = [rim](cairo_t* c) { smoothPath(c, rim); };
+  paintStyled(cr, lump, colour, {.bevel = 2.2});
+  cairo_save(cr);
+  cairo_new_path(cr);
+  lump(cr);
+  cairo_clip(cr);
+  const Rgb groove = darker(colour, 0.4);
+  for (int row = -2; row <= 2; ++row) {
+    strokeFlat(cr, [row](cairo_t* c) {
+      const double y = row * 5.2;
+      cairo_move_to(c, -15, y);
+      for (int k = 0; k < 6; ++k) {
+        const double x = -15 + k * 5;
+        const double bend = (k + row) % 2 ? 2.4 : -2.4;
+        cairo_curve_to(c, x + 1.6, y + bend, x + 3.4, y + bend, x + 5, y);
+      }
+    }, groove, 1.1);
+  }
+  cairo_restore(cr);
+  for (const Point& p : {Point{-7, -8}, Point{6, -4}, Point{-2, 8}}) {
+    fillFlat(cr, [p](cairo_t* c) { circlePath(c, p.x, p.y, 1.3); }, lighter(colour, 0.6));
   }
 }
 
@@ -135,7 +155,7 @@ Catalog octopusPictures() {
     const double mouth = mouths[i], tail = tails[i];
     out.push_back({169 + i, [=](cairo_t* cr) { eater(cr, mouth, tail); }});
   }
-  const Rgb pieces[] = {colour::pink, colour::sky, colour::lime};
+  const Rgb pieces[] = {colour::orange, colour::pink, colour::teal};
   for (int i = 0; i < 3; ++i) {
     const Rgb piece = pieces[i];
     out.push_back({173 + i, [=](cairo_t* cr) { blockPiece(cr, piece); }});

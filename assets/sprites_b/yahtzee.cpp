@@ -38,15 +38,16 @@ void die(cairo_t* cr, int value) {
   }
 }
 
+// Deep night blue: the score line's green and yellow digits cross the zone's top row.
 void dropZoneTile(cairo_t* cr) {
-  constexpr Rgb kAir = mix(colour::sky, colour::white, 0.55);
+  constexpr Rgb kAir = mix(colour::blue, colour::ink, 0.55);
   fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -16, -16, 32, 32); }, kAir);
   // Faint grid lines just inside the tile's edges, so neighbours meet on a double line.
-  strokeFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -15.5, -15.5, 31, 31); }, mix(kAir, colour::sky, 0.6),
+  strokeFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -15.5, -15.5, 31, 31); }, mix(kAir, colour::sky, 0.3),
              1.0);
   // A soft diamond marks the middle of each cell.
   fillFlat(cr, [](cairo_t* c) { polygonPath(c, {{0, -3}, {3, 0}, {0, 3}, {-3, 0}}); },
-           colour::white, 0.7);
+           colour::sky, 0.45);
 }
 
 void wellTile(cairo_t* cr) {

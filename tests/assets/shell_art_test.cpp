@@ -274,11 +274,17 @@ struct InkBox {
   bool empty() const { return right < 0; }
 };
 
+// A glyph's body: its light pixels, without the dark rim round them.
+bool isBody(const Cell& cell, int x, int y) {
+  const std::uint8_t* p = cell.sheet->at(cell.left + x, cell.top + y);
+  return p[3] > 0 && std::max({p[0], p[1], p[2]}) >= 128;
+}
+
 InkBox inkBox(const Cell& cell) {
   InkBox box;
   for (int y = 0; y < cell.height; ++y)
     for (int x = 0; x < cell.width; ++x)
-      if (cell.alpha(x, y) > 0) {
+      if (isBody(cell, x, y)) {
         box.left = std::min(box.left, x);
         box.right = std::max(box.right, x);
         box.top = std::min(box.top, y);
@@ -340,6 +346,42 @@ TEST(ShellArtFont, NeighbouringGlyphsNeverTouch) {
       leftmostStart = std::min(leftmostStart, box.left - centre);
     }
     EXPECT_LT(widestReach, leftmostStart) << "tier " << tier;
+  }
+}
+
+// The menu shows each game's icon eight times enlarged behind the title: at every tier
+// its pixels must be fully on or off, or the enlargement shows blurred blocks.
+TEST(ShellArtFrames, GameIconsHaveHardEdgesAtEveryTier) {
+  for (int tier : kTiers) {
+    const Pixels* games = load(dataPath("games", tier));
+    ASSERT_NE(games, nullptr);
+    for (int frame : gameFrames()) {
+      const Cell cell = cellOf(*games, 32 * tier, 32 * tier, frame);
+      int soft = 0;
+      for (int y = 0; y < cell.height; ++y)
+        for (int x = 0; x < cell.width; ++x) soft += cell.alpha(x, y) != 0 && cell.alpha(x, y) != 255;
+      EXPECT_EQ(soft, 0) << "frame " << frame << " tier " << tier;
+    }
+  }
+}
+
+// Text is tinted pale yellow and green over pale skies too: every glyph is ringed by a
+// dark rim one unit wide, so no body pixel touches a transparent one.
+TEST(ShellArtFont, GlyphsAreRingedByADarkRim) {
+  for (int tier : kTiers) {
+    const Pixels* font = load(dataPath("fonts/quillet", tier));
+    ASSERT_NE(font, nullptr);
+    for (int code = 33; code <= 126; ++code) {
+      const Cell cell = cellOf(*font, 16 * tier, 16 * tier, code - 32);
+      int bare = 0;
+      for (int y = 1; y < cell.height - 1; ++y)
+        for (int x = 1; x < cell.width - 1; ++x) {
+          if (!isBody(cell, x, y)) continue;
+          for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) bare += cell.alpha(x + dx, y + dy) == 0;
+        }
+      EXPECT_EQ(bare, 0) << "character " << code << " tier " << tier;
+    }
   }
 }
 

@@ -231,6 +231,8 @@ TEST_F(SpriteSheetsA, CellsNoGameDrawsStayTransparent) {
   }
 }
 
+// Tier 1 is fitted to whole pixels, so its centre may sit up to a few tenths of a pixel
+// off the finer tiers'.
 TEST_F(SpriteSheetsA, EveryTierShowsTheSamePicture) {
   for (const SheetCase& sheet : sheetCases()) {
     for (int n : sheet.drawn) {
@@ -238,9 +240,29 @@ TEST_F(SpriteSheetsA, EveryTierShowsTheSamePicture) {
       for (int tier : {2, 4}) {
         const Coverage finer = coverageOf(frameOf(n, tier));
         EXPECT_NEAR(finer.area, base.area, base.area * 0.06 + 2) << "sprite " << n << " tier " << tier;
-        EXPECT_NEAR(finer.centreX, base.centreX, 0.3) << "sprite " << n << " tier " << tier;
-        EXPECT_NEAR(finer.centreY, base.centreY, 0.3) << "sprite " << n << " tier " << tier;
+        EXPECT_NEAR(finer.centreX, base.centreX, 0.4) << "sprite " << n << " tier " << tier;
+        EXPECT_NEAR(finer.centreY, base.centreY, 0.4) << "sprite " << n << " tier " << tier;
       }
+    }
+  }
+}
+
+// Games magnify tier 1 up to five times (Karate), so its pictures are fitted to whole
+// pixels: hardly any edge pixel is half transparent. Glows, glass, the rotor blur and the
+// shadow are see-through by design.
+TEST_F(SpriteSheetsA, TierOnePicturesHaveHardEdges) {
+  const auto seeThrough = [](int n) { return n == 6 || (n >= 51 && n <= 55) || (n >= 98 && n <= 103) || n == 110; };
+  for (const SheetCase& sheet : sheetCases()) {
+    for (int n : sheet.drawn) {
+      if (seeThrough(n)) continue;
+      const Frame frame = frameOf(n, 1);
+      int visible = 0, soft = 0;
+      for (int y = 0; y < kCell; ++y)
+        for (int x = 0; x < kCell; ++x) {
+          visible += frame.alpha(x, y) > 0;
+          soft += frame.alpha(x, y) > 0 && frame.alpha(x, y) < 255;
+        }
+      EXPECT_LE(soft, visible / 20) << "sprite " << n;
     }
   }
 }
@@ -315,6 +337,24 @@ TEST_F(SpriteSheetsA, VeverPlatformPiecesOverlapTheirNeighbours) {
       }
     }
     EXPECT_GT(longestRun, 28) << "sprite " << n;
+  }
+}
+
+// The pieces of a wide platform overlap by four units; only their top and bottom are
+// outlined, so no ink edge runs down through the body where two pieces meet.
+TEST_F(SpriteSheetsA, VeverPlatformEndsCarryNoOutline) {
+  for (int n = 0; n <= 3; ++n) {
+    for (int tier : kTiers) {
+      const Frame frame = frameOf(n, tier);
+      int inkInEnds = 0;
+      for (int y = 21 * tier; y < 30 * tier; ++y)
+        for (int x = 0; x < frame.size(); ++x) {
+          const bool inEnd = x < 8 * tier || x >= 32 * tier;
+          const std::uint8_t* p = frame.at(x, y);
+          inkInEnds += inEnd && p[3] > 0 && std::max({p[0], p[1], p[2]}) < 60;
+        }
+      EXPECT_EQ(inkInEnds, 0) << "sprite " << n << " tier " << tier;
+    }
   }
 }
 

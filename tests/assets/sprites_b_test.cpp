@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -302,6 +303,47 @@ TEST(SpriteSheetsB, GridTilesFillTheir32PixelSquareExactly) {
       EXPECT_EQ(spill, 0) << "sprite " << sprite << " tier " << tier;
     }
   }
+}
+
+// Games magnify tier 1 up to five times (Karate), so its pictures are fitted to whole
+// pixels: hardly any edge pixel is half transparent. The landing pad's thruster glow is
+// see-through by design.
+TEST(SpriteSheetsB, TierOnePicturesHaveHardEdges) {
+  for (int sheet : {2, 3, 5}) {
+    const SheetImage& im = sheetImage(sheet, 1);
+    for (int sprite : drawnSprites(sheet)) {
+      if (sprite == 183) continue;
+      int visible = 0, soft = 0;
+      for (int dy = 0; dy < kCell; ++dy)
+        for (int dx = 0; dx < kCell; ++dx) {
+          const int a = im.alpha(sprite, dx, dy);
+          visible += a > 0;
+          soft += a > 0 && a < 255;
+        }
+      EXPECT_LE(soft, visible / 20) << "sprite " << sprite;
+    }
+  }
+}
+
+// Relative luminance of a colour given in 0..255 per channel.
+double luminanceOf(double r, double g, double b) {
+  const auto linear = [](double c) {
+    const double v = c / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+}
+
+// Yahtzee's score digits, green (100, 255, 100), run across the drop zone's top row: the
+// tile must give them the contrast of readable text, 4.5 to 1.
+TEST(SpriteSheetsB, ScoreLineReadsOverTheDropZoneTile) {
+  const SheetImage& im = sheetImage(3, 1);
+  double luminance = 0;
+  for (int dy = 4; dy < 36; ++dy)
+    for (int dx = 4; dx < 36; ++dx)
+      luminance += luminanceOf(im.channel(214, dx, dy, 0), im.channel(214, dx, dy, 1), im.channel(214, dx, dy, 2)) /
+                   (32.0 * 32.0);
+  EXPECT_GE((luminanceOf(100, 255, 100) + 0.05) / (luminance + 0.05), 4.5);
 }
 
 TEST(SpriteSheetsB, PenguinPlatformPiecesShareOneEdge) {

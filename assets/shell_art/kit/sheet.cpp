@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "../../common/pixel_fit.h"
+
 namespace shell_art {
 
 namespace {
@@ -31,7 +33,12 @@ bool writeSheet(const SheetDefinition& sheet, const std::filesystem::path& file,
 
 }  // namespace
 
-cairo_surface_t* renderSheet(const SheetDefinition& sheet, int tier) {
+namespace {
+
+// How much finer a pixel-fitted sheet is painted before it is fitted.
+constexpr int kFitFactor = 4;
+
+cairo_surface_t* paintSheet(const SheetDefinition& sheet, int tier) {
   cairo_surface_t* surface = cairo_image_surface_create(
       CAIRO_FORMAT_ARGB32, sheet.columns * sheet.cellW * tier, rowsOf(sheet) * sheet.cellH * tier);
   cairo_t* cr = cairo_create(surface);
@@ -49,6 +56,16 @@ cairo_surface_t* renderSheet(const SheetDefinition& sheet, int tier) {
   cairo_destroy(cr);
   cairo_surface_flush(surface);
   return surface;
+}
+
+}  // namespace
+
+cairo_surface_t* renderSheet(const SheetDefinition& sheet, int tier) {
+  if (!sheet.pixelFit) return paintSheet(sheet, tier);
+  cairo_surface_t* fine = paintSheet(sheet, tier * kFitFactor);
+  cairo_surface_t* fitted = zandrel_art::fitToPixels(fine, kFitFactor, zandrel_art::SeeThrough::harden);
+  cairo_surface_destroy(fine);
+  return fitted;
 }
 
 int runSheetGenerator(int argc, char** argv, const std::vector<SheetDefinition>& sheets) {

@@ -24,6 +24,9 @@ struct SheetDefinition {
   int columns = 0;
   std::function<void(const FrameContext&)> drawFrame;
   bool tiered = true;  // false: one file at tier 1 with no suffix
+  // Painted finer and fitted to whole pixels at every tier: for pictures the program
+  // magnifies with nearest sampling, which must keep hard edges and flat fills.
+  bool pixelFit = false;
 };
 
 // Renders one sheet at one tier into a new ARGB surface (the caller destroys it).

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <set>
 
+#include "../../common/pixel_fit.h"
+
 namespace sprites_b {
 
 void append(Catalog& whole, const Catalog& part) {
@@ -24,7 +26,9 @@ std::string checkCatalog(int sheet, const Catalog& pictures) {
   return {};
 }
 
-cairo_surface_t* renderSheet(int sheet, const Catalog& pictures, int tier) {
+namespace {
+
+cairo_surface_t* paintSheet(int sheet, const Catalog& pictures, int tier) {
   const int side = kCellSize * kColumns * tier;
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, side, side);
   cairo_t* cr = cairo_create(surface);
@@ -47,6 +51,18 @@ cairo_surface_t* renderSheet(int sheet, const Catalog& pictures, int tier) {
   cairo_destroy(cr);
   cairo_surface_flush(surface);
   return surface;
+}
+
+}  // namespace
+
+cairo_surface_t* renderSheet(int sheet, const Catalog& pictures, int tier) {
+  if (tier != 1) return paintSheet(sheet, pictures, tier);
+  // Tier 1 is painted at tier 4 and fitted to whole pixels, so what the games magnify
+  // keeps hard edges instead of the blur of a sub-pixel painting.
+  cairo_surface_t* fine = paintSheet(sheet, pictures, 4);
+  cairo_surface_t* fitted = zandrel_art::fitToPixels(fine, 4);
+  cairo_surface_destroy(fine);
+  return fitted;
 }
 
 int runSheetGenerator(int argc, char** argv, int sheet, const Catalog& pictures) {

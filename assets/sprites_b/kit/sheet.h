@@ -1,6 +1,6 @@
 // Writes a sprite sheet of 64 cells of 40 × 40 tier-1 pixels, 8 to a row, in the three
-// resolution tiers. Every picture is painted by its own callback once per tier, so no
-// tier is ever a scaled copy of another.
+// resolution tiers. Every picture is painted by its own callback at tiers 2 and 4; tier 1
+// is the tier-4 painting fitted to whole pixels, so it stays crisp when magnified.
 #pragma once
 
 #include <cairo.h>
