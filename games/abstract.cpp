@@ -36,8 +36,7 @@ constexpr int kSpeedA = 4;
 constexpr int kSpeedB = 5;
 constexpr int kNumber = 9;
 
-constexpr int kHopper = 1;
-constexpr int kSwinger = 2;
+constexpr int kHopper = 1;  // the other kind, 2, is a swinger
 constexpr float kStartX = 32.0f;
 constexpr float kFirstObstacleX = 256.0f;
 constexpr float kFirstGap = 256.0f;

@@ -1,6 +1,8 @@
 // The engine's device: opening and closing it, whole-engine suspend and resume, and
 // the bookkeeping that lets buffers and samples go only once nothing plays them.
+#if __has_include(<AL/alext.h>)
 #include <AL/alext.h>
+#endif
 
 #include "host/audio/audio.h"
 #include "host/audio/discarded_buffers.h"
@@ -11,10 +13,12 @@ namespace {
 // Many effects at once can add up past full scale. Where the device can, a limiter on the
 // final mix turns the level down for the moment rather than let the peaks clip.
 ALCcontext* CreateContext(ALCdevice* device) {
+#ifdef ALC_OUTPUT_LIMITER_SOFT
   if (alcIsExtensionPresent(device, "ALC_SOFT_output_limiter")) {
     const ALCint attributes[] = {ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
     return alcCreateContext(device, attributes);
   }
+#endif
   return alcCreateContext(device, nullptr);
 }
 
