@@ -155,8 +155,10 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
   glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_ANY_PROFILE);
   // The desktop entry's StartupWMClass: the window belongs to the launcher that started it,
   // fullscreen (which has no title) too.
+#ifdef GLFW_X11_CLASS_NAME
   glfwWindowHintString(GLFW_X11_CLASS_NAME, "Zandrel");
   glfwWindowHintString(GLFW_X11_INSTANCE_NAME, "zandrel");
+#endif
 
   GLFWwindow* window = nullptr;
   bool shared = false;

@@ -37,7 +37,9 @@ int ZuVantorGame::Main(int argc, char** argv) {
 #endif
   if (!glfwInit()) {
     const char* reason = nullptr;
+#ifndef __EMSCRIPTEN__
     glfwGetError(&reason);
+#endif
     std::fprintf(stderr, "zandrel: a graphical display is needed to play (%s)\n",
                  reason ? reason : "the window system cannot start");
     zuPrint(String("glfwInit failed"));

@@ -1,7 +1,7 @@
 // One play of one game: the clean start every game begins with, the stand-in game for a
 // number without one, and recording the finished score in the game's two tables.
-#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "shell/my_app.h"
 
@@ -39,7 +39,9 @@ int c_MyApp::p_FreshGame() {
   // Only elements holding something are written: pages of the large array that no game
   // has touched stay without memory.
   for (float& value : m_Map) {
-    if (std::bit_cast<uint32_t>(value) != 0) value = 0.0f;
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    if (bits != 0) value = 0.0f;
   }
   p_ResetPlayers();
   return 0;
