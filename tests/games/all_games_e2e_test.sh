@@ -262,12 +262,13 @@ for g in $(seq "$games"); do
   banner_showing && fail "game $letter: the game-over banner did not go away"
   alive || fail "game $letter: the program ended on the way back to the menu"
   [ "$g" -lt "$games" ] || break
-  # One card right; the title area shows whether the selection moved.
+  # One card right; the title area shows whether the selection moved. On a busy machine
+  # the new title can take a while to show: pressing again too soon would skip a card.
   moved=""
   for attempt in 1 2 3; do
     [ "$attempt" -gt 1 ] && note "game $letter: right pressed again (a key press was lost)"
     tap Right
-    for _ in 1 2 3; do
+    for _ in $(seq 20); do
       shot "$work/menu-next.png" || fail "game $letter: no screenshot of the menu"
       changed=$(title_difference "$work/menu-$letter.png" "$work/menu-next.png")
       if awk -v d="$changed" 'BEGIN {exit !(d >= 3)}'; then moved=yes; break; fi
