@@ -18,5 +18,24 @@ TEST(GolfingSprites, PicturesRestingOnTheFairwayMeetItAtTheCentre) {
   EXPECT_LT(flag.top, 8.0);
 }
 
+// The golfer is drawn at scale 1 with his handle on the fairway's edge, so only the 16
+// units between the cell's top margin and that edge are his: he fills them, head near
+// the margin, stands wide, and his club head rests just behind the ball (centred 9 units
+// ahead of him, its left edge at 25.7), without hiding it.
+TEST(GolfingSprites, GolferFillsHisSpaceAndHisClubMeetsTheBall) {
+  for (int n : {112, 113}) {
+    const Box box = boxOf(frameOf(n, 4));
+    EXPECT_LT(box.top, 5.0) << "sprite " << n;
+    EXPECT_GT(box.width(), 19.0) << "sprite " << n;
+  }
+  const Frame ready = frameOf(112, 4);
+  int reach = 0;
+  for (int y = 18 * 4; y < 21 * 4; ++y)
+    for (int x = 0; x < ready.size(); ++x)
+      if (ready.alpha(x, y) >= 128) reach = std::max(reach, x + 1);
+  EXPECT_GE(reach / 4.0, 25.5);
+  EXPECT_LE(reach / 4.0, 27.5);
+}
+
 }  // namespace
 }  // namespace sprite_sheets
