@@ -4,7 +4,7 @@
 // mirrored when walking left.
 //
 // A platform is the middle piece with an end piece 31 units to either side (the left one
-// mirrored), so all pieces are 32 px wide and share one edge profile. A penguin stands
+// mirrored), so all pieces share one edge profile where they join. A penguin stands
 // with its centre 17 units above the platform's centre: the ice's top is at y -4 and the
 // penguins' feet at +13.
 #include <cmath>
@@ -22,6 +22,7 @@ constexpr Rgb kIce = mix(colour::sky, colour::white, 0.45);
 constexpr Rgb kSnow = colour::white;
 // Ink edges a whole pixel thick, so the pieces' joins match exactly at every tier.
 constexpr double kEdgeLine = 1.0;
+constexpr double kEndReach = 12.0;
 
 // Lower edge of the snow cap; periodic over 32 px so both ends of every piece match.
 double snowEdge(double x) { return -0.8 + 0.9 * std::sin((x + 16) * M_PI / 8); }
@@ -58,25 +59,14 @@ void platformMiddle(cairo_t* cr) {
   fillFlat(cr, [](cairo_t* c) { ellipsePath(c, -5, 3.5, 2.5, 0.8); }, colour::white, 0.6);
 }
 
+// Joins the middle on its left edge and stops square, without an outline, 4 units short
+// of its cell's edge. Levels space platforms 80 units apart or more, so where two overlap
+// their ends continue each other and the row reads as one shelf of ice, and a lone
+// platform reaches about as far as a penguin can land on it (42 units from its centre).
 void platformEnd(cairo_t* cr) {
-  // Joins the middle on its left edge and rounds off to the right.
   icicle(cr, -6, 4.0);
   icicle(cr, 3, 3.0);
-  cairo_save(cr);
-  cairo_new_path(cr);
-  cairo_move_to(cr, -16, kIceTop - kEdgeLine - 1);
-  cairo_line_to(cr, 6, kIceTop - kEdgeLine - 1);
-  cairo_curve_to(cr, 13.5, kIceTop - 2, 13.5, kIceBottom + 2.5, 6, kIceBottom + kEdgeLine + 1);
-  cairo_line_to(cr, -16, kIceBottom + kEdgeLine + 1);
-  cairo_close_path(cr);
-  cairo_clip(cr);
-  iceBand(cr, -16, 16);
-  cairo_restore(cr);
-  // The rounded end's own outline.
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 6, kIceTop - kEdgeLine / 2);
-    cairo_curve_to(c, 12.5, kIceTop - 1.2, 12.5, kIceBottom + 1.8, 6, kIceBottom + kEdgeLine / 2);
-  }, colour::ink, kEdgeLine);
+  iceBand(cr, -16, kEndReach);
 }
 
 // --- Penguins ---------------------------------------------------------------------------

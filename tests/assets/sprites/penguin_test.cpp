@@ -19,7 +19,7 @@ TEST(PenguinSprites, PenguinPlatformPiecesShareOneEdge) {
       EXPECT_EQ(im.alpha(332, c.outsideLeft, dy), 0);
       EXPECT_EQ(im.alpha(332, c.outsideRight, dy), 0);
       EXPECT_EQ(im.alpha(333, c.outsideLeft, dy), 0);
-      EXPECT_EQ(im.alpha(333, c.right, dy), 0) << "the end piece rounds off before its edge";
+      EXPECT_EQ(im.alpha(333, c.right, dy), 0) << "the end piece stops before its edge";
     }
   }
 }
@@ -36,6 +36,22 @@ TEST(PenguinSprites, PenguinsStandOnThePlatforms) {
 TEST(PenguinSprites, PenguinVariantsAreTellApart) {
   // Even and odd penguins walk side by side in one column.
   for (int i = 0; i < 3; ++i) EXPECT_GT(changedPixels(336 + i, 342 + i), 150) << i;
+}
+
+// Levels space platforms 80 units apart or more, so neighbours overlap by up to 6 units:
+// each end piece stops square and solid, with no ink down its end, so a row of platforms
+// reads as one shelf of ice instead of a string of pills.
+TEST(PenguinSprites, PlatformEndsStopSquareWithoutAnOutline) {
+  for (int tier : kTiers) {
+    const SheetImage im = sheetImage(5, tier);
+    for (int dy = 17 * tier; dy < 25 * tier; ++dy) {
+      for (int dx = 26 * tier; dx < 32 * tier; ++dx) {
+        const int darkest = std::max({im.channel(333, dx, dy, 0), im.channel(333, dx, dy, 1), im.channel(333, dx, dy, 2)});
+        EXPECT_EQ(im.alpha(333, dx, dy), 255) << dx << "," << dy << " tier " << tier;
+        EXPECT_GT(darkest, 60) << dx << "," << dy << " tier " << tier;
+      }
+    }
+  }
 }
 
 }  // namespace
