@@ -2,8 +2,8 @@
 // standing pose), the hopper that bobs out of the floor (44) and the swinger that turns
 // in eighth-turn jumps (45). Everything is drawn at scale 2 with the floor line at the
 // bottom of the picture, so the walker's soles and the hopper's base sit at y 36.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -26,8 +26,8 @@ void walker(cairo_t* cr, const WalkPose& pose) {
   paintGlossy(cr, roundedRect(15, 16.5, 10, 10.5, 4), colour::teal);
   fillFlat(cr, rect(15.5, 23.5, 9, 1.5), shadeOf(colour::teal));
   paintGlossy(cr, circle(20.5, 11, 5.4), colour::skin);
-  paintGlossy(cr, blob({{15.6, 10.8}, {16.1, 6.9}, {20.5, 5.4}, {25.3, 7.2}, {25.3, 9.3}, {21, 9.1}, {18.5, 11}}), colour::violet,
-        {.highlight = false});
+  paintGlossy(cr, blob({{15.6, 10.8}, {16.1, 6.9}, {20.5, 5.4}, {25.3, 7.2}, {25.3, 9.3}, {21, 9.1}, {18.5, 11}}),
+              colour::violet, {.highlight = false});
   roundEye(cr, 23.2, 11.6, 1.8, 0.6, 0);
   mouth(cr, 22, 14.4, 24.8, 14, 0.7);
   limb(cr, pose.frontArm, colour::teal, 2.4);
@@ -63,8 +63,8 @@ void walkStrideB(cairo_t* cr) {
 
 void bobber(cairo_t* cr) {
   // Rises out of the floor, so its body runs straight down to the bottom edge.
-  const PathFn body = blob({{9, 33}, {8.5, 20}, {12, 10}, {20, 6.5}, {28.5, 9.5}, {32, 19}, {32, 33}, {28, 33.9},
-                          {20, 34}, {13, 33.9}});
+  const PathFn body = blob(
+      {{9, 33}, {8.5, 20}, {12, 10}, {20, 6.5}, {28.5, 9.5}, {32, 19}, {32, 33}, {28, 33.9}, {20, 34}, {13, 33.9}});
   for (double y : {12.0, 18.5, 25.0}) {
     paintGlossy(cr, polygon({{10.5, y - 2.6}, {5.5, y + 0.6}, {10.5, y + 3.2}}), colour::yellow, {.highlight = false});
   }
@@ -90,11 +90,11 @@ void swinger(cairo_t* cr) {
 Catalog abstractPictures() {
   return {
       {40, fromCellCorner(walkStanding)},  // walker standing / walk 0
-      {41, fromCellCorner(walkStrideA)},  // walker walk 1
-      {42, fromCellCorner(walkPassing)},  // walker walk 2
-      {43, fromCellCorner(walkStrideB)},  // walker walk 3
-      {44, fromCellCorner(bobber)},  // hopper rising out of the floor
-      {45, fromCellCorner(swinger)},  // swinger
+      {41, fromCellCorner(walkStrideA)},   // walker walk 1
+      {42, fromCellCorner(walkPassing)},   // walker walk 2
+      {43, fromCellCorner(walkStrideB)},   // walker walk 3
+      {44, fromCellCorner(bobber)},        // hopper rising out of the floor
+      {45, fromCellCorner(swinger)},       // swinger
   };
 }
 

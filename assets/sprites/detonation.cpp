@@ -1,6 +1,6 @@
 // Detonation (game D): the aiming cursor that places the level's one detonation.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -16,7 +16,7 @@ void crosshair(cairo_t* cr) {
   };
   paintGlossy(cr, ring, colour::red);
   for (const PathFn& tick : {roundedRect(18.2, 5.6, 3.6, 7.6, 1.2), roundedRect(18.2, 26.8, 3.6, 7.6, 1.2),
-                           roundedRect(5.6, 18.2, 7.6, 3.6, 1.2), roundedRect(26.8, 18.2, 7.6, 3.6, 1.2)}) {
+                             roundedRect(5.6, 18.2, 7.6, 3.6, 1.2), roundedRect(26.8, 18.2, 7.6, 3.6, 1.2)}) {
     paintGlossy(cr, tick, colour::white, {.shade = false, .highlight = false});
   }
   paintGlossy(cr, circle(20, 20, 2.2), colour::yellow, {.highlight = false});

@@ -1,8 +1,8 @@
 // Dudazevuva2 (game E): the aeroplane (73), facing RIGHT, which is both the player's
 // ship and, mirrored, every enemy; and the fuel pod (74), drawn mirrored by the game
 // and therefore symmetric.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -11,7 +11,7 @@ void aeroplane(cairo_t* cr) {
   paintGlossy(cr, ellipse(20.5, 19.8, 6, 1.5), shadeOf(colour::yellow));  // far wing
   paintGlossy(cr, polygon({{6.5, 20}, {7.8, 10.5}, {12.5, 11}, {15.5, 19.5}}), colour::red);
   paintGlossy(cr, blob({{32.6, 21}, {28, 15.4}, {19, 15.8}, {11, 17.8}, {6, 20.8}, {11, 24.5}, {20, 26.5}, {28, 26}}),
-        colour::red);
+              colour::red);
   paintGlossy(cr, blob({{21, 16.3}, {23.5, 12.4}, {27, 12.6}, {28.8, 16.2}}), colour::sky, {.highlight = false});
   paintGlossy(cr, circle(13.8, 20.8, 2.3), colour::white, {.outline = false, .shade = false, .highlight = false});
   fillFlat(cr, circle(13.8, 20.8, 1.2), colour::blue);
@@ -25,7 +25,7 @@ void fuelPod(cairo_t* cr) {
   limb(cr, {{16.5, 12}, {16.5, 8.5}, {23.5, 8.5}, {23.5, 12}}, colour::darkGrey, 2.2);
   paintGlossy(cr, roundedRect(11, 11, 18, 23, 3.5), colour::green);
   paintGlossy(cr, blob({{20, 16}, {23.8, 23}, {22.5, 27.5}, {20, 28.5}, {17.5, 27.5}, {16.2, 23}}), colour::yellow,
-        {.highlight = false});
+              {.highlight = false});
   fillFlat(cr, ellipse(18.8, 24.2, 0.8, 1.5), colour::white, 0.8);
 }
 
@@ -34,7 +34,7 @@ void fuelPod(cairo_t* cr) {
 Catalog dudazevuva2Pictures() {
   return {
       {73, fromCellCorner(aeroplane)},  // aeroplane facing right (player and enemies)
-      {74, fromCellCorner(fuelPod)},  // fuel pod
+      {74, fromCellCorner(fuelPod)},    // fuel pod
   };
 }
 

@@ -29,8 +29,7 @@ void crossEye(cairo_t* cr, double cx, double cy, double radius) {
 void mouth(cairo_t* cr, double x0, double y0, double x1, double y1, double bend) {
   const double mx = (x0 + x1) / 2;
   const double my = (y0 + y1) / 2 + bend;
-  strokeFlat(cr, curve({x0, y0}, {mx - (x1 - x0) * 0.2, my}, {mx + (x1 - x0) * 0.2, my}, {x1, y1}), colour::ink,
-         0.9);
+  strokeFlat(cr, curve({x0, y0}, {mx - (x1 - x0) * 0.2, my}, {mx + (x1 - x0) * 0.2, my}, {x1, y1}), colour::ink, 0.9);
 }
 
 void cheek(cairo_t* cr, double cx, double cy, double radius) {

@@ -7,8 +7,8 @@
 // scenery pictures (drawn 58 units above the tile centre at scale 2) put their feet:
 // scenery stands on the bottom edge of its picture. The obstacle is drawn at scale 4
 // and hits within 16 × 64 units, so it is 8 wide and 32 tall.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -91,7 +91,8 @@ void obstacle(cairo_t* cr) {
 
 void tree(cairo_t* cr) {
   paintGlossy(cr, roundedRect(17.8, 22, 4.4, 12.6, 1.5), colour::brown);
-  paintGlossy(cr, merged({circle(20, 14, 8.5), circle(13, 19.5, 6), circle(27, 19.5, 6), ellipse(20, 22, 8, 4.5)}), colour::green);
+  paintGlossy(cr, merged({circle(20, 14, 8.5), circle(13, 19.5, 6), circle(27, 19.5, 6), ellipse(20, 22, 8, 4.5)}),
+              colour::green);
   for (const Point& apple : {Point{15, 17}, Point{23.5, 12.5}, Point{25.5, 21}, Point{18.5, 21.5}}) {
     paintGlossy(cr, circle(apple.x, apple.y, 1.5), colour::red, {.highlight = false, .outlineWidth = 0.7});
   }
@@ -123,14 +124,14 @@ void flowers(cairo_t* cr) {
 
 Catalog flappyPictures() {
   return {
-      {257, fromCellCorner(bird)},  // bird flying right (also the fallback game's picture)
-      {258, fromCellCorner(birdGrab)},  // bird grabbing a coin
+      {257, fromCellCorner(bird)},        // bird flying right (also the fallback game's picture)
+      {258, fromCellCorner(birdGrab)},    // bird grabbing a coin
       {260, fromCellCorner(groundTile)},  // ground tile, 16 wide
-      {265, fromCellCorner(coin)},  // coin
-      {273, fromCellCorner(hazard)},  // spinning hazard
-      {276, fromCellCorner(obstacle)},  // tall obstacle
-      {280, fromCellCorner(tree)},  // ground scenery: apple tree
-      {282, fromCellCorner(flowers)},  // ground scenery: flowers
+      {265, fromCellCorner(coin)},        // coin
+      {273, fromCellCorner(hazard)},      // spinning hazard
+      {276, fromCellCorner(obstacle)},    // tall obstacle
+      {280, fromCellCorner(tree)},        // ground scenery: apple tree
+      {282, fromCellCorner(flowers)},     // ground scenery: flowers
   };
 }
 

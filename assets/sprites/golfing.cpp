@@ -24,7 +24,8 @@ void holeAndFlag(cairo_t* cr) {
 }
 
 void ball(cairo_t* cr) {
-  paintGlossy(cr, circle(20, 20, 3.3), colour::white, {.outline = true, .shade = true, .highlight = false, .outlineWidth = 1.0});
+  paintGlossy(cr, circle(20, 20, 3.3), colour::white,
+              {.outline = true, .shade = true, .highlight = false, .outlineWidth = 1.0});
   for (const Point& dimple : {Point{19, 19}, Point{21.2, 19.6}, Point{19.8, 21.3}}) {
     fillFlat(cr, circle(dimple.x, dimple.y, 0.45), colour::lightGrey);
   }
@@ -66,8 +67,8 @@ void sand(cairo_t* cr) {
   paintGlossy(cr, trap, sandColour);
   clipped(cr, trap, [&] {
     fillFlat(cr, rect(5, kGround, 30, 1.6), highlightOf(sandColour));
-    for (const Point& p : {Point{10, 23}, Point{15, 26.5}, Point{21, 23.5}, Point{25, 27.5}, Point{29.5, 23.2},
-                           Point{18, 29}}) {
+    for (const Point& p :
+         {Point{10, 23}, Point{15, 26.5}, Point{21, 23.5}, Point{25, 27.5}, Point{29.5, 23.2}, Point{18, 29}}) {
       fillFlat(cr, circle(p.x, p.y, 0.9), shadeOf(sandColour));
     }
   });
@@ -90,8 +91,10 @@ struct GolferPainter {
   static constexpr double kRim = 1.2;
 
   void limb(std::vector<Point> joints, Rgb colour, double width) const {
-    if (rim) strokeFlat(cr, polyline(joints), colour::ink, width + 2 * kRim);
-    else strokeFlat(cr, polyline(std::move(joints)), colour, width);
+    if (rim)
+      strokeFlat(cr, polyline(joints), colour::ink, width + 2 * kRim);
+    else
+      strokeFlat(cr, polyline(std::move(joints)), colour, width);
   }
   // A limb in front of the body keeps a thin rim of its own, so it stands out.
   void frontLimb(std::vector<Point> joints, Rgb colour, double width) const {
@@ -156,11 +159,11 @@ void golferFollowThrough(cairo_t* cr) {
 
 Catalog golfingPictures() {
   return {
-      {105, fromCellCorner(holeAndFlag)},  // hole with flag
-      {106, fromCellCorner(ball)},  // golf ball
-      {107, fromCellCorner(water)},  // water hazard
-      {108, fromCellCorner(sand)},  // sand trap
-      {112, fromCellCorner(golferReady)},  // golfer ready to swing
+      {105, fromCellCorner(holeAndFlag)},          // hole with flag
+      {106, fromCellCorner(ball)},                 // golf ball
+      {107, fromCellCorner(water)},                // water hazard
+      {108, fromCellCorner(sand)},                 // sand trap
+      {112, fromCellCorner(golferReady)},          // golfer ready to swing
       {113, fromCellCorner(golferFollowThrough)},  // golfer after the swing
   };
 }

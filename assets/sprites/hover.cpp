@@ -3,8 +3,8 @@
 // frames: the blades shorten to nubs as they swing towards and away from the viewer.
 #include <cmath>
 
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -61,15 +61,15 @@ void spike(cairo_t* cr) {
 
 Catalog hoverPictures() {
   return {
-      {96, fromCellCorner(rotor0)},  // helicopter, rotor frame 0
-      {97, fromCellCorner(rotor1)},  // helicopter, rotor frame 1
-      {98, fromCellCorner(rotor2)},  // helicopter, rotor frame 2
-      {99, fromCellCorner(rotor3)},  // helicopter, rotor frame 3
+      {96, fromCellCorner(rotor0)},   // helicopter, rotor frame 0
+      {97, fromCellCorner(rotor1)},   // helicopter, rotor frame 1
+      {98, fromCellCorner(rotor2)},   // helicopter, rotor frame 2
+      {99, fromCellCorner(rotor3)},   // helicopter, rotor frame 3
       {100, fromCellCorner(rotor4)},  // helicopter, rotor frame 4
       {101, fromCellCorner(rotor5)},  // helicopter, rotor frame 5
       {102, fromCellCorner(rotor6)},  // helicopter, rotor frame 6
       {103, fromCellCorner(rotor7)},  // helicopter, rotor frame 7
-      {104, fromCellCorner(spike)},  // spike
+      {104, fromCellCorner(spike)},   // spike
   };
 }
 

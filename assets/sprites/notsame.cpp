@@ -3,8 +3,8 @@
 // cells lie on a grid of 32-unit cells, so each fills its whole 32 × 32 square. Besides
 // its colour every tile carries its own symbol, so the four are easy to tell apart.
 // The lizard is violet, a colour no tile uses.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -75,13 +75,13 @@ void bank(cairo_t* cr) {
 
 Catalog notSamePictures() {
   return {
-      {109, fromCellCorner(lizard)},  // lizard, facing right
+      {109, fromCellCorner(lizard)},        // lizard, facing right
       {110, fromCellCorner(lizardShadow)},  // lizard's shadow
-      {115, fromCellCorner(redTile)},  // pond tile, red circle
-      {116, fromCellCorner(yellowTile)},  // pond tile, yellow triangle
-      {117, fromCellCorner(greenTile)},  // pond tile, green diamond
-      {118, fromCellCorner(blueTile)},  // pond tile, blue star
-      {119, fromCellCorner(bank)},  // bank
+      {115, fromCellCorner(redTile)},       // pond tile, red circle
+      {116, fromCellCorner(yellowTile)},    // pond tile, yellow triangle
+      {117, fromCellCorner(greenTile)},     // pond tile, green diamond
+      {118, fromCellCorner(blueTile)},      // pond tile, blue star
+      {119, fromCellCorner(bank)},          // bank
   };
 }
 

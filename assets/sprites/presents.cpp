@@ -1,7 +1,7 @@
 // The two presents shared by Hover, Jump and Waves (38, 39), drawn bold enough to read
 // at Waves' half scale.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -28,7 +28,7 @@ void bluePresent(cairo_t* cr) { present(cr, colour::blue, colour::pink); }
 
 Catalog presentPictures() {
   return {
-      {38, fromCellCorner(redPresent)},  // present, red with yellow ribbon
+      {38, fromCellCorner(redPresent)},   // present, red with yellow ribbon
       {39, fromCellCorner(bluePresent)},  // present, blue with pink ribbon
   };
 }

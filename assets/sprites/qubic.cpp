@@ -3,8 +3,8 @@
 // sit 24 units apart and half a cube across, so each cube's lower edges meet the top
 // faces of the two cubes below it. The hopper stands three quarters of a cell above a
 // cube's centre, so its feet touch the bottom of its own picture.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -114,15 +114,15 @@ void hopperFalling(cairo_t* cr) { hopper(cr, {33.1, 4.5, true}); }
 
 Catalog qubicPictures() {
   return {
-      {19, fromCellCorner(hopperStanding)},  // hopper standing (faces left)
-      {20, fromCellCorner(hopperHopping)},  // hopper in the air
-      {21, fromCellCorner(hopperFalling)},  // hopper falling
-      {22, fromCellCorner(darkCube)},  // cube, dark
-      {23, fromCellCorner(litCube)},  // cube, lit
+      {19, fromCellCorner(hopperStanding)},    // hopper standing (faces left)
+      {20, fromCellCorner(hopperHopping)},     // hopper in the air
+      {21, fromCellCorner(hopperFalling)},     // hopper falling
+      {22, fromCellCorner(darkCube)},          // cube, dark
+      {23, fromCellCorner(litCube)},           // cube, lit
       {24, fromCellCorner(togglingDarkCube)},  // toggling cube, dark
-      {25, fromCellCorner(togglingLitCube)},  // toggling cube, lit
-      {26, fromCellCorner(bombCubeBright)},  // bomb cube, spark bright
-      {27, fromCellCorner(bombCubeWarning)},  // bomb cube, warning glow
+      {25, fromCellCorner(togglingLitCube)},   // toggling cube, lit
+      {26, fromCellCorner(bombCubeBright)},    // bomb cube, spark bright
+      {27, fromCellCorner(bombCubeWarning)},   // bomb cube, warning glow
   };
 }
 

@@ -3,8 +3,8 @@
 // floor (84). The maze is a grid of 32-unit cells, so the floor and the walls fill their
 // whole 32 × 32 square; the floor is plain at its edges so neighbouring cells join
 // without a seam.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -20,8 +20,8 @@ void ant(cairo_t* cr) {
     strokeFlat(cr, polyline({{x, 16.5}, {20 + side * 8, 13}, {20 + side * 10, 9}}), colour::ink, 1.3);
     strokeFlat(cr, polyline({{x, 18}, {20 + side * 9, 18.5}, {20 + side * 12, 16}}), colour::ink, 1.3);
     strokeFlat(cr, polyline({{x, 19.5}, {20 + side * 8, 23.5}, {20 + side * 10, 28}}), colour::ink, 1.3);
-    strokeFlat(cr, curve({20 + side * 1.5, 8}, {20 + side * 2.5, 5.5}, {20 + side * 4.5, 4.8}, {20 + side * 6, 5.2}), colour::ink,
-           1.1);
+    strokeFlat(cr, curve({20 + side * 1.5, 8}, {20 + side * 2.5, 5.5}, {20 + side * 4.5, 4.8}, {20 + side * 6, 5.2}),
+               colour::ink, 1.1);
   }
   paintGlossy(cr, ellipse(20, 27, 5.8, 7), body);
   paintGlossy(cr, ellipse(20, 18, 3.2, 3.8), body);
@@ -36,9 +36,10 @@ void player(cairo_t* cr) {
   paintGlossy(cr, ellipse(25, 31.5, 3.6, 2.2), colour::blue);
   paintGlossy(cr, circle(8.8, 21, 2.6), colour::sky);
   paintGlossy(cr, circle(31.2, 21, 2.6), colour::sky);
-  paintGlossy(cr, merged({circle(20, 19.5, 11), polygon({{11, 13}, {11.5, 5.5}, {17, 9.5}}),
-                    polygon({{23, 9.5}, {28.5, 5.5}, {29, 13}})}),
-        colour::sky);
+  paintGlossy(cr,
+              merged({circle(20, 19.5, 11), polygon({{11, 13}, {11.5, 5.5}, {17, 9.5}}),
+                      polygon({{23, 9.5}, {28.5, 5.5}, {29, 13}})}),
+              colour::sky);
   roundEye(cr, 16.3, 18, 3, 0, 0.2);
   roundEye(cr, 23.7, 18, 3, 0, 0.2);
   cheek(cr, 13.6, 23, 1.8);
@@ -61,8 +62,8 @@ void plainWall(cairo_t* cr) {
 
 void mossyWall(cairo_t* cr) {
   wallBlock(cr, mix(kStone, colour::darkGrey, 0.12));
-  paintGlossy(cr, blob({{5.5, 6}, {20, 5.5}, {31, 6}, {30, 10}, {25, 9.5}, {21, 13}, {16, 10}, {10, 14}, {6, 11}}), colour::green,
-        {.outline = false});
+  paintGlossy(cr, blob({{5.5, 6}, {20, 5.5}, {31, 6}, {30, 10}, {25, 9.5}, {21, 13}, {16, 10}, {10, 14}, {6, 11}}),
+              colour::green, {.outline = false});
   fillFlat(cr, circle(10, 10, 1), colour::lime);
   fillFlat(cr, circle(22, 9, 1), colour::lime);
 }
@@ -75,8 +76,8 @@ void crackedWall(cairo_t* cr) {
 
 void gummy(cairo_t* cr, Rgb colour) {
   const PathFn bear = merged({circle(15.5, 8.6, 2.4), circle(24.5, 8.6, 2.4), circle(20, 13, 5.6),
-                            ellipse(20, 24, 6.5, 7.5), ellipse(13.2, 21, 2.4, 3.2), ellipse(26.8, 21, 2.4, 3.2),
-                            ellipse(15.8, 31, 3, 2.6), ellipse(24.2, 31, 3, 2.6)});
+                              ellipse(20, 24, 6.5, 7.5), ellipse(13.2, 21, 2.4, 3.2), ellipse(26.8, 21, 2.4, 3.2),
+                              ellipse(15.8, 31, 3, 2.6), ellipse(24.2, 31, 3, 2.6)});
   paintGlossy(cr, bear, colour);
   fillFlat(cr, ellipse(20, 25.5, 3.5, 4), highlightOf(colour), 0.6);
   fillFlat(cr, circle(17.8, 12.2, 0.95), colour::ink);
@@ -105,16 +106,16 @@ void floor(cairo_t* cr) {
 
 Catalog rollerPictures() {
   return {
-      {75, fromCellCorner(ant)},  // ant, facing up
-      {76, fromCellCorner(player)},  // player
-      {77, fromCellCorner(plainWall)},  // wall block, plain
-      {78, fromCellCorner(mossyWall)},  // wall block, mossy
+      {75, fromCellCorner(ant)},          // ant, facing up
+      {76, fromCellCorner(player)},       // player
+      {77, fromCellCorner(plainWall)},    // wall block, plain
+      {78, fromCellCorner(mossyWall)},    // wall block, mossy
       {79, fromCellCorner(crackedWall)},  // wall block, cracked
-      {80, fromCellCorner(pinkGummy)},  // gummy, pink
-      {81, fromCellCorner(limeGummy)},  // gummy, lime
+      {80, fromCellCorner(pinkGummy)},    // gummy, pink
+      {81, fromCellCorner(limeGummy)},    // gummy, lime
       {82, fromCellCorner(orangeGummy)},  // gummy, orange
-      {83, fromCellCorner(skyGummy)},  // gummy, sky blue
-      {84, fromCellCorner(floor)},  // maze floor
+      {83, fromCellCorner(skyGummy)},     // gummy, sky blue
+      {84, fromCellCorner(floor)},        // maze floor
   };
 }
 

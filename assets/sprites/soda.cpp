@@ -49,14 +49,14 @@ void drawBartender(cairo_t* cr, const BartenderPose& pose) {
   fillFlat(cr, circle(20, 20.5, 0.7), colour::yellow);
   fillFlat(cr, circle(20, 23.5, 0.7), colour::yellow);
   paintGlossy(cr, polygon({{17.2, 15}, {20, 16.4}, {22.8, 15}, {22.8, 18}, {20, 16.8}, {17.2, 18}}), colour::red,
-        {.highlight = false});
+              {.highlight = false});
   paintGlossy(cr, circle(20, 10.2, 5.6), colour::skin);
-  paintGlossy(cr, blob({{14.6, 9.5}, {15.5, 5.6}, {20, 4.3}, {24.5, 5.6}, {25.4, 9.5}, {22.5, 7.4}, {17.5, 7.4}}), colour::brown,
-        {.highlight = false});
+  paintGlossy(cr, blob({{14.6, 9.5}, {15.5, 5.6}, {20, 4.3}, {24.5, 5.6}, {25.4, 9.5}, {22.5, 7.4}, {17.5, 7.4}}),
+              colour::brown, {.highlight = false});
   roundEye(cr, 17.9, 10, 1.7, pose.look, 0);
   roundEye(cr, 22.1, 10, 1.7, pose.look, 0);
   paintGlossy(cr, blob({{17, 13.6}, {20, 12.6}, {23, 13.6}, {21.5, 14.6}, {20, 13.9}, {18.5, 14.6}}), colour::brown,
-        {.shade = false, .highlight = false, .outlineWidth = 0.6});
+              {.shade = false, .highlight = false, .outlineWidth = 0.6});
 }
 
 // He stands a little taller than the 32-unit picture area, so he is drawn at 94%.
@@ -72,9 +72,9 @@ void bartenderStanding(cairo_t* cr) {
 
 void bartenderPouring(cairo_t* cr) {
   // The glass being poured is drawn just right of him, under the tap.
-  bartender(cr, {.leftArm = {{15, 17.5}, {12.8, 21.5}, {15, 24}},
-                 .rightArm = {{25, 17.5}, {29.5, 20}, {33, 22}},
-                 .look = 0.8});
+  bartender(
+      cr,
+      {.leftArm = {{15, 17.5}, {12.8, 21.5}, {15, 24}}, .rightArm = {{25, 17.5}, {29.5, 20}, {33, 22}}, .look = 0.8});
 }
 
 void bartenderAfterThrow(cairo_t* cr) {
@@ -102,8 +102,8 @@ void glass(cairo_t* cr, double level) {
     });
   }
   if (level >= 1) {
-    paintGlossy(cr, blob({{16.1, 9.5}, {16.4, 7}, {18.4, 5.9}, {21, 6.6}, {23.2, 5.9}, {23.7, 7.3}, {23.9, 9.5}}), colour::white,
-          {.highlight = false});
+    paintGlossy(cr, blob({{16.1, 9.5}, {16.4, 7}, {18.4, 5.9}, {21, 6.6}, {23.2, 5.9}, {23.7, 7.3}, {23.9, 9.5}}),
+                colour::white, {.highlight = false});
   }
   // Glass shine and rim.
   fillFlat(cr, polygon({{17, 10}, {18.1, 10}, {17.8, 18}, {17.1, 18}}), colour::white, 0.85);
@@ -148,14 +148,15 @@ void lady(cairo_t* cr) {
   const Rgb skin = mix(colour::skin, colour::brown, 0.25);
   torso(cr, colour::violet, skin);
   paintGlossy(cr, circle(kHx - 6.8, kHy - 4, 3), colour::pink);
-  paintGlossy(cr, blob({at(-7.2, 4.4), at(-7.5, -2.8), at(-2.8, -6.9), at(3.9, -6.6), at(7.3, -2.2), at(1.7, -4),
-                  at(-2.8, -1.7), at(-3.5, 6)}),
-        colour::pink);
+  paintGlossy(cr,
+              blob({at(-7.2, 4.4), at(-7.5, -2.8), at(-2.8, -6.9), at(3.9, -6.6), at(7.3, -2.2), at(1.7, -4),
+                    at(-2.8, -1.7), at(-3.5, 6)}),
+              colour::pink);
   face(cr, skin);
   smile(cr);
   // Fringe over the forehead, in front of the face.
   paintGlossy(cr, blob({at(-3.9, -2.4), at(-1.7, -6.6), at(3.9, -6.6), at(7.3, -2.5), at(2.2, -4.1)}), colour::pink,
-        {.highlight = false});
+              {.highlight = false});
   fillFlat(cr, circle(kHx - 1, kHy + 6.9, 1.1), colour::yellow);
 }
 
@@ -163,8 +164,10 @@ void bearded(cairo_t* cr) {
   const Rgb skin = mix(colour::skin, colour::brown, 0.55);
   torso(cr, colour::blue, skin);
   face(cr, skin);
-  paintGlossy(cr, blob({at(-5, 0.6), at(0.6, 2.4), at(6.8, 1.8), at(6, 6.6), at(1.1, 9.2), at(-3.9, 6)}), colour::orange);
-  paintGlossy(cr, ellipse(kHx + 4.2, kHy + 3, 2.2, 1.1), shadeOf(colour::orange), {.outline = false, .shade = false, .highlight = false});
+  paintGlossy(cr, blob({at(-5, 0.6), at(0.6, 2.4), at(6.8, 1.8), at(6, 6.6), at(1.1, 9.2), at(-3.9, 6)}),
+              colour::orange);
+  paintGlossy(cr, ellipse(kHx + 4.2, kHy + 3, 2.2, 1.1), shadeOf(colour::orange),
+              {.outline = false, .shade = false, .highlight = false});
   sparkle(cr, kHx - 2.8, kHy - 4.4, 1.5);
 }
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -62,27 +62,23 @@ void asteroid(cairo_t* cr, const std::vector<double>& radii, Rgb colour) {
   });
 }
 
-void asteroidBrown(cairo_t* cr) {
-  asteroid(cr, {13, 14.5, 12, 14, 13.5, 11.5, 14, 12.5, 14.5, 12}, colour::brown);
-}
+void asteroidBrown(cairo_t* cr) { asteroid(cr, {13, 14.5, 12, 14, 13.5, 11.5, 14, 12.5, 14.5, 12}, colour::brown); }
 
 void asteroidViolet(cairo_t* cr) {
   asteroid(cr, {14.5, 12, 13.5, 14.5, 11.5, 13.5, 14.5, 12, 13}, mix(colour::midGrey, colour::violet, 0.6));
 }
 
-void asteroidIce(cairo_t* cr) {
-  asteroid(cr, {12.5, 14, 13.5, 12, 14.5, 13, 12, 14.5, 13.5, 12.5, 14}, colour::teal);
-}
+void asteroidIce(cairo_t* cr) { asteroid(cr, {12.5, 14, 13.5, 12, 14.5, 13, 12, 14.5, 13.5, 12.5, 14}, colour::teal); }
 
 }  // namespace
 
 Catalog spacePictures() {
   return {
-      {6, fromCellCorner(shot)},  // shot (round glow, squashed into streaks by every game)
-      {34, fromCellCorner(ship)},  // small ship, nose up
-      {35, fromCellCorner(asteroidBrown)},  // asteroid, brown
+      {6, fromCellCorner(shot)},             // shot (round glow, squashed into streaks by every game)
+      {34, fromCellCorner(ship)},            // small ship, nose up
+      {35, fromCellCorner(asteroidBrown)},   // asteroid, brown
       {36, fromCellCorner(asteroidViolet)},  // asteroid, violet
-      {37, fromCellCorner(asteroidIce)},  // asteroid, icy
+      {37, fromCellCorner(asteroidIce)},     // asteroid, icy
   };
 }
 

@@ -1,14 +1,15 @@
 // Umbrella (game U): the idle and the active cloud (291, 292), the lightning flash drawn
 // under a cloud (294, its top hidden behind the cloud), the umbrella (302) and the rain
 // drop (303), which is also the life icon, 12 units apart, so it stays narrow.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
 
 PathFn cloudShape() {
-  return merged({circle(13, 21.5, 6.5), circle(20.5, 16.5, 8.2), circle(27.5, 20.5, 6.8), roundedRect(7, 19, 26, 10, 5)});
+  return merged(
+      {circle(13, 21.5, 6.5), circle(20.5, 16.5, 8.2), circle(27.5, 20.5, 6.8), roundedRect(7, 19, 26, 10, 5)});
 }
 
 void idleCloud(cairo_t* cr) {
@@ -29,7 +30,8 @@ void activeCloud(cairo_t* cr) {
 }
 
 void lightning(cairo_t* cr) {
-  paintGlossy(cr, polygon({{22.5, 5.5}, {26, 5.5}, {21.5, 16.5}, {27, 16.5}, {15.2, 34.4}, {18.5, 21}, {13.5, 21}}), colour::yellow);
+  paintGlossy(cr, polygon({{22.5, 5.5}, {26, 5.5}, {21.5, 16.5}, {27, 16.5}, {15.2, 34.4}, {18.5, 21}, {13.5, 21}}),
+              colour::yellow);
   fillFlat(cr, polygon({{22.5, 7}, {24, 7}, {20, 17.5}, {18.6, 17.5}}), colour::white, 0.7);
 }
 
@@ -73,11 +75,11 @@ void raindrop(cairo_t* cr) {
 
 Catalog umbrellaPictures() {
   return {
-      {291, fromCellCorner(idleCloud)},  // cloud, idle
+      {291, fromCellCorner(idleCloud)},    // cloud, idle
       {292, fromCellCorner(activeCloud)},  // cloud, about to rain
-      {294, fromCellCorner(lightning)},  // lightning
-      {302, fromCellCorner(umbrella)},  // umbrella
-      {303, fromCellCorner(raindrop)},  // rain drop (also the life icon)
+      {294, fromCellCorner(lightning)},    // lightning
+      {302, fromCellCorner(umbrella)},     // umbrella
+      {303, fromCellCorner(raindrop)},     // rain drop (also the life icon)
   };
 }
 

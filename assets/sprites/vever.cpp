@@ -3,8 +3,8 @@
 // unoutlined ends and only horizontal bands: overlapping neighbours continue each other
 // into one long platform. The top surface sits just below the centre, where Vever's feet
 // meet it on landing.
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -81,11 +81,11 @@ void vever(cairo_t* cr) {
 
 Catalog veverPictures() {
   return {
-      {0, fromCellCorner(stillPlatform)},  // still platform
-      {1, fromCellCorner(swayingPlatform)},  // platform swinging sideways
-      {2, fromCellCorner(bobbingPlatform)},  // platform swinging up and down
+      {0, fromCellCorner(stillPlatform)},     // still platform
+      {1, fromCellCorner(swayingPlatform)},   // platform swinging sideways
+      {2, fromCellCorner(bobbingPlatform)},   // platform swinging up and down
       {3, fromCellCorner(circlingPlatform)},  // platform circling an ellipse
-      {4, fromCellCorner(vever)},  // Vever
+      {4, fromCellCorner(vever)},             // Vever
   };
 }
 

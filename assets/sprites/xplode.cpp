@@ -2,8 +2,8 @@
 // visible, and each kind burns in its own colours.
 #include <cmath>
 
-#include "faces.h"
 #include "catalogs.h"
+#include "faces.h"
 
 namespace sprites {
 namespace {
@@ -35,9 +35,9 @@ void greenFireball(cairo_t* cr) { fireball(cr, colour::green, colour::lime, colo
 Catalog xplodePictures() {
   return {
       {88, fromCellCorner(orangeFireball)},  // fireball, orange
-      {89, fromCellCorner(pinkFireball)},  // fireball, pink
-      {90, fromCellCorner(blueFireball)},  // fireball, blue
-      {91, fromCellCorner(greenFireball)},  // fireball, green
+      {89, fromCellCorner(pinkFireball)},    // fireball, pink
+      {90, fromCellCorner(blueFireball)},    // fireball, blue
+      {91, fromCellCorner(greenFireball)},   // fireball, green
   };
 }
 

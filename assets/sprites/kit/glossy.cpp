@@ -6,8 +6,7 @@ namespace sprites {
 
 namespace {
 
-void addHighlight(cairo_t* cr, Rgb base, double alpha, double x0, double y0, double width,
-                  double height) {
+void addHighlight(cairo_t* cr, Rgb base, double alpha, double x0, double y0, double width, double height) {
   // An elliptical soft patch: a radial gradient stretched to the shape's proportions.
   const double cx = x0 + width * 0.34;
   const double cy = y0 + height * 0.3;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <set>
+#include <string>
 
 #include "../../common/pixel_fit.h"
 
@@ -27,6 +28,10 @@ void append(Catalog& whole, const Catalog& part) {
   whole.insert(whole.end(), part.begin(), part.end());
 }
 
+namespace {
+
+// Returns a message describing the first sprite that lies on no sheet or is painted
+// twice, or an empty string.
 std::string checkCatalog(const Catalog& pictures) {
   std::set<int> seen;
   for (const SpritePicture& picture : pictures) {
@@ -39,8 +44,6 @@ std::string checkCatalog(const Catalog& pictures) {
   }
   return {};
 }
-
-namespace {
 
 cairo_surface_t* paintSheet(int sheet, const Catalog& pictures, int tier) {
   const int side = kCellSize * kColumns * tier;
@@ -68,8 +71,8 @@ cairo_surface_t* paintSheet(int sheet, const Catalog& pictures, int tier) {
   return surface;
 }
 
-}  // namespace
-
+// Paints the pictures of one sheet at one tier into a new ARGB surface; the caller
+// destroys it.
 cairo_surface_t* renderSheet(int sheet, const Catalog& pictures, int tier) {
   if (tier != 1) return paintSheet(sheet, pictures, tier);
   // Tier 1 is painted at tier 4 and fitted to whole pixels, so what the games magnify
@@ -79,6 +82,8 @@ cairo_surface_t* renderSheet(int sheet, const Catalog& pictures, int tier) {
   cairo_surface_destroy(fine);
   return fitted;
 }
+
+}  // namespace
 
 int runSheetGenerator(int argc, char** argv, const Catalog& pictures) {
   if (argc != 2) {

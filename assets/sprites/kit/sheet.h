@@ -7,7 +7,6 @@
 #include <cairo.h>
 
 #include <functional>
-#include <string>
 #include <vector>
 
 namespace sprites {
@@ -37,16 +36,9 @@ void scaledAboutCellCentre(cairo_t* cr, double factor, const std::function<void(
 // Appends every picture of `part` to `whole`.
 void append(Catalog& whole, const Catalog& part);
 
-// Checks that every sprite lies on one of the sheets and none is painted twice; returns a
-// message describing the first problem, or an empty string.
-std::string checkCatalog(const Catalog& pictures);
-
-// Paints the pictures of one sheet at one tier into a new ARGB surface; the caller
-// destroys it.
-cairo_surface_t* renderSheet(int sheet, const Catalog& pictures, int tier);
-
-// Entry point of the generator: argv[1] is the data folder. Writes sprt_<sheet>.png,
-// -hd.png and -hd2.png there for every sheet and returns the process exit status.
+// Entry point of the generator: argv[1] is the data folder. Checks that every sprite lies
+// on one of the sheets and none is painted twice, writes sprt_<sheet>.png, -hd.png and
+// -hd2.png there for every sheet and returns the process exit status.
 int runSheetGenerator(int argc, char** argv, const Catalog& pictures);
 
 }  // namespace sprites
