@@ -80,13 +80,4 @@ PathFn merged(std::initializer_list<PathFn> parts) {
   };
 }
 
-PathFn moved(const PathFn& path, double dx, double dy) {
-  return [=](cairo_t* cr) {
-    cairo_save(cr);
-    cairo_translate(cr, dx, dy);
-    path(cr);
-    cairo_restore(cr);
-  };
-}
-
 }  // namespace sprites

@@ -1,5 +1,5 @@
 // Shapes held as values: each returns a path builder to hand to a painting function, so
-// a shape can be painted, clipped to, moved or merged with others. Every closed shape runs
+// a shape can be painted, clipped to or merged with others. Every closed shape runs
 // clockwise on screen, so shapes combined with `merged` join into one silhouette under the
 // non-zero fill rule.
 #pragma once
@@ -27,6 +27,5 @@ PathFn arc(double cx, double cy, double radius, double fromDegrees, double toDeg
 PathFn curve(Point from, Point control1, Point control2, Point to);
 
 PathFn merged(std::initializer_list<PathFn> parts);
-PathFn moved(const PathFn& path, double dx, double dy);
 
 }  // namespace sprites
