@@ -5,6 +5,7 @@
 #include <GLFW/glfw3.h>
 
 #include "host/graphics/colour.h"
+#include "host/window_system.h"
 
 ZuGraphics::ZuGraphics() {
   ReadWindowSize();
@@ -24,7 +25,7 @@ void ZuGraphics::mark() { gc_mark_q(batchSurface); }
 
 void ZuGraphics::ReadWindowSize() {
   // The host makes its window's context current; without one there is nothing to measure.
-  if (GLFWwindow* window = glfwGetCurrentContext()) glfwGetWindowSize(window, &width, &height);
+  if (GLFWwindow* window = glfwGetCurrentContext()) zu_WindowSize(window, &width, &height);
 }
 
 int ZuGraphics::BeginRender() {
