@@ -144,8 +144,11 @@ class ZuGraphics : public Object {
 
  protected:
   // Makes sure the surface's texture (and with it its scales) belongs to this context
-  // before texture coordinates are computed from it.
-  static void PrepareTexture(ZuSurface* surface) {
+  // before texture coordinates are computed from it. A batch of this surface that holds
+  // vertices was prepared when it began, and a batch lives only within a frame, in which
+  // no window is opened and no picture replaced.
+  void PrepareTexture(ZuSurface* surface) const {
+    if (surface == batchSurface && batchCount > 0) return;
     if (surface->NeedsTexture()) surface->Bind();
   }
   ZuVertex* Begin(int kind, int count, ZuSurface* surface, bool blended) {
