@@ -16,26 +16,27 @@ constexpr double kRoundingShift = 6755399441055744.0;  // 1.5 · 2^52
 // Larger angles, infinities and NaN go to the library.
 constexpr double kLargestQuick = 65536.0;
 
-// Sine and cosine for |r| <= π/4: the classic polynomial kernels, accurate to about one
-// unit in the last place of a double.
+// Sine and cosine for |r| <= π/4: the classic polynomial kernels' coefficients, accurate
+// to about one unit in the last place of a double, summed in pairs (Estrin's scheme) so
+// that the sprite that waits for them waits half as long as for a nested sum.
 double SinNear(double r) {
   const double z = r * r;
-  return r + r * z * (-1.66666666666666324348e-01 +
-                      z * (8.33333333332248946124e-03 +
-                           z * (-1.98412698298579493134e-04 +
-                                z * (2.75573137070700676789e-06 +
-                                     z * (-2.50507602534068634195e-08 +
-                                          z * 1.58969099521155010221e-10)))));
+  const double z2 = z * z;
+  const double z4 = z2 * z2;
+  const double sum = (-1.66666666666666324348e-01 + z * 8.33333333332248946124e-03) +
+                     z2 * (-1.98412698298579493134e-04 + z * 2.75573137070700676789e-06) +
+                     z4 * (-2.50507602534068634195e-08 + z * 1.58969099521155010221e-10);
+  return r + r * z * sum;
 }
 
 double CosNear(double r) {
   const double z = r * r;
-  return 1.0 - (0.5 * z - z * z * (4.16666666666666019037e-02 +
-                                   z * (-1.38888888888741095749e-03 +
-                                        z * (2.48015872894767294178e-05 +
-                                             z * (-2.75573143513906633035e-07 +
-                                                  z * (2.08757232129817482790e-09 +
-                                                       z * -1.13596475577881948265e-11))))));
+  const double z2 = z * z;
+  const double z4 = z2 * z2;
+  const double sum = (4.16666666666666019037e-02 + z * -1.38888888888741095749e-03) +
+                     z2 * (2.48015872894767294178e-05 + z * -2.75573143513906633035e-07) +
+                     z4 * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11);
+  return 1.0 - (0.5 * z - z2 * sum);
 }
 
 // `value` rounded to single precision, when the library's value, which lies within a
