@@ -47,6 +47,7 @@ void ZuGlfwWindowSystem::FramebufferSize(int* width, int* height) const {
   *height = window_ ? framebufferHeight_ : 0;
 }
 
+// A window that outlives its host stops reporting to it.
 ZuGlfwWindowSystem::~ZuGlfwWindowSystem() {
   if (window_) Follow(window_, false);
 }
