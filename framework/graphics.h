@@ -34,9 +34,25 @@ c_Image* zu_graphics_LoadImage2(const String& path, int frameWidth, int frameHei
 // character 32.
 void zu_graphics_SetFont(c_Image* font, int firstChar);
 
-void zu_graphics_SetColor(float r, float g, float b);
-void zu_graphics_SetAlpha(float alpha);
-void zu_graphics_SetBlend(int mode);
+// Set for every command of every frame, so inline.
+inline void zu_graphics_SetColor(float r, float g, float b) {
+  c_GraphicsContext* c = zu_graphics_context;
+  c->m_ColorR = r;
+  c->m_ColorG = g;
+  c->m_ColorB = b;
+  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetColor(r, g, b);
+}
+
+inline void zu_graphics_SetAlpha(float alpha) {
+  zu_graphics_context->m_AlphaValue = alpha;
+  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetAlpha(alpha);
+}
+
+inline void zu_graphics_SetBlend(int mode) {
+  zu_graphics_context->m_BlendMode = mode;
+  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetBlend(mode);
+}
+
 void zu_graphics_SetScissor(float x, float y, float w, float h);
 
 // Matrix operations; none of them talks to the renderer.

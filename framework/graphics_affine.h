@@ -2,9 +2,8 @@
 // turned and scaled image, so both give the same values to the last bit.
 #pragma once
 
-#include <cmath>
-
 #include "framework/graphics.h"
+#include "framework/graphics_sine.h"
 
 struct zu_graphics_Affine {
   float ix, iy, jx, jy, tx, ty;  // x' = ix·x + jx·y + tx, y' = iy·x + jy·y + ty
@@ -30,10 +29,8 @@ struct zu_graphics_Affine {
   // This matrix turned by `degrees` (counter-clockwise on the y-down screen), the sine
   // and cosine rounded to single precision.
   zu_graphics_Affine Turned(float degrees) const {
-    const double radians = static_cast<double>(degrees * 0.0174532924f);
-    const auto sin_a = static_cast<float>(std::sin(radians));
-    const auto cos_a = static_cast<float>(std::cos(radians));
-    return Times(cos_a, -sin_a, sin_a, cos_a, 0, 0);
+    const zu_graphics_SineCosine turn = zu_graphics_SinCos(degrees * 0.0174532924f);
+    return Times(turn.cos, -turn.sin, turn.sin, turn.cos, 0, 0);
   }
 };
 

@@ -22,24 +22,6 @@ void zu_graphics_EndRender() {
   gc_assign(zu_graphics_renderDevice, static_cast<ZuGraphics*>(nullptr));
 }
 
-void zu_graphics_SetColor(float r, float g, float b) {
-  c_GraphicsContext* c = zu_graphics_context;
-  c->m_ColorR = r;
-  c->m_ColorG = g;
-  c->m_ColorB = b;
-  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetColor(r, g, b);
-}
-
-void zu_graphics_SetAlpha(float alpha) {
-  zu_graphics_context->m_AlphaValue = alpha;
-  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetAlpha(alpha);
-}
-
-void zu_graphics_SetBlend(int mode) {
-  zu_graphics_context->m_BlendMode = mode;
-  if (zu_graphics_renderDevice) zu_graphics_renderDevice->SetBlend(mode);
-}
-
 void zu_graphics_SetScissor(float x, float y, float w, float h) {
   c_GraphicsContext* c = zu_graphics_context;
   c->m_ScissorX = x;

@@ -23,7 +23,7 @@ bool ZuGlfwWindowSystem::WindowFocused() {
 #ifdef __EMSCRIPTEN__
   return window_ && zu_browser_PageFocused();
 #else
-  return window_ && glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
+  return window_ && focused_;
 #endif
 }
 
@@ -38,7 +38,61 @@ void ZuGlfwWindowSystem::CursorPosition(double* x, double* y) const {
 }
 
 void ZuGlfwWindowSystem::WindowSize(int* width, int* height) const {
-  *width = 0;
-  *height = 0;
-  if (window_) glfwGetWindowSize(window_, width, height);
+  *width = window_ ? width_ : 0;
+  *height = window_ ? height_ : 0;
+}
+
+void ZuGlfwWindowSystem::FramebufferSize(int* width, int* height) const {
+  *width = window_ ? framebufferWidth_ : 0;
+  *height = window_ ? framebufferHeight_ : 0;
+}
+
+// A window that outlives its host stops reporting to it.
+ZuGlfwWindowSystem::~ZuGlfwWindowSystem() {
+  if (window_) Follow(window_, false);
+}
+
+void ZuGlfwWindowSystem::SetWindow(GLFWwindow* window) {
+  if (window_) Follow(window_, false);
+  window_ = window;
+  if (!window_) return;
+  glfwGetWindowSize(window_, &width_, &height_);
+  glfwGetFramebufferSize(window_, &framebufferWidth_, &framebufferHeight_);
+  focused_ = glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
+  Follow(window_, true);
+}
+
+void ZuGlfwWindowSystem::Follow(GLFWwindow* window, bool follow) {
+  glfwSetWindowUserPointer(window, follow ? this : nullptr);
+  glfwSetWindowSizeCallback(window, follow ? OnWindowSize : nullptr);
+  glfwSetFramebufferSizeCallback(window, follow ? OnFramebufferSize : nullptr);
+  glfwSetWindowFocusCallback(window, follow ? OnFocus : nullptr);
+}
+
+void ZuGlfwWindowSystem::OnWindowSize(GLFWwindow* window, int width, int height) {
+  if (auto* system = static_cast<ZuGlfwWindowSystem*>(glfwGetWindowUserPointer(window))) {
+    system->width_ = width;
+    system->height_ = height;
+  }
+}
+
+void ZuGlfwWindowSystem::OnFramebufferSize(GLFWwindow* window, int width, int height) {
+  if (auto* system = static_cast<ZuGlfwWindowSystem*>(glfwGetWindowUserPointer(window))) {
+    system->framebufferWidth_ = width;
+    system->framebufferHeight_ = height;
+  }
+}
+
+void ZuGlfwWindowSystem::OnFocus(GLFWwindow* window, int focused) {
+  if (auto* system = static_cast<ZuGlfwWindowSystem*>(glfwGetWindowUserPointer(window))) {
+    system->focused_ = focused == GLFW_TRUE;
+  }
+}
+
+void zu_WindowSize(GLFWwindow* window, int* width, int* height) {
+  if (const auto* system = static_cast<ZuGlfwWindowSystem*>(glfwGetWindowUserPointer(window))) {
+    system->WindowSize(width, height);
+  } else {
+    glfwGetWindowSize(window, width, height);
+  }
 }

@@ -1,6 +1,9 @@
 // The window-system calls the main loop makes, behind an interface so the loop's
 // scheduling can run against a fake clock, and their GLFW 3 implementation, which also
-// keeps the one window the host draws into.
+// keeps the one window the host draws into. The window's size and focus are asked for
+// several times a frame; asking the display server costs a round trip each time, so they
+// are read once when the window is taken and then follow the window's own events, which
+// arrive while events are processed.
 #pragma once
 
 struct GLFWwindow;
@@ -32,13 +35,34 @@ class ZuGlfwWindowSystem final : public ZuWindowSystem {
   bool WindowFocused() override;
   void SwapBuffers() override;
 
+  ZuGlfwWindowSystem() = default;
+  ZuGlfwWindowSystem(const ZuGlfwWindowSystem&) = delete;
+  ZuGlfwWindowSystem& operator=(const ZuGlfwWindowSystem&) = delete;
+  ~ZuGlfwWindowSystem() override;
+
   GLFWwindow* Window() const { return window_; }
-  void SetWindow(GLFWwindow* window) { window_ = window; }
+  // Takes `window` (or none) as the host's window: reads its size and focus once and
+  // follows them from then on through its events.
+  void SetWindow(GLFWwindow* window);
   // The pointer position in window pixels; 0, 0 without a window.
   void CursorPosition(double* x, double* y) const;
   // The window's client size in screen coordinates; 0, 0 without a window.
   void WindowSize(int* width, int* height) const;
+  // The size of the window's drawable in pixels; 0, 0 without a window.
+  void FramebufferSize(int* width, int* height) const;
 
  private:
+  static void OnWindowSize(GLFWwindow* window, int width, int height);
+  static void OnFramebufferSize(GLFWwindow* window, int width, int height);
+  static void OnFocus(GLFWwindow* window, int focused);
+  void Follow(GLFWwindow* window, bool follow);
+
   GLFWwindow* window_ = nullptr;
+  int width_ = 0, height_ = 0;
+  int framebufferWidth_ = 0, framebufferHeight_ = 0;
+  bool focused_ = false;
 };
+
+// The client size of `window` in screen coordinates: the host's record when it is the
+// host's window, otherwise asked of the window system.
+void zu_WindowSize(GLFWwindow* window, int* width, int* height);

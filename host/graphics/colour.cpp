@@ -1,22 +1,6 @@
 #include "host/graphics/colour.h"
 
 
-namespace {
-
-// The product truncated and held to 0..255 (NaN gives 0), in as few steps as colours are
-// set: once or twice for every command of every frame.
-uint32_t ToByte(float product) {
-  if (!(product >= 1.0f)) return 0;
-  if (product >= 255.0f) return 255;
-  return static_cast<uint32_t>(product);
-}
-
-}  // namespace
-
-uint32_t zu_graphics_EncodeColor(float r, float g, float b, float a) {
-  return ToByte(255.0f * a) << 24 | ToByte(b * a) << 16 | ToByte(g * a) << 8 | ToByte(r * a);
-}
-
 void zu_graphics_PremultiplyPixels(unsigned char* pixels, int64_t count, int depth) {
   if (depth == 4) {
     for (int64_t i = 0; i < count; ++i, pixels += 4) {

@@ -7,8 +7,18 @@
 
 // A vertex colour from channels 0..255 and alpha 0..1: each byte is the float product
 // truncated (R = r·a, G = g·a, B = b·a, A = 255·a), packed so the bytes in memory read
-// R, G, B, A. Products outside 0..255 (and NaN, as 0) are held to the byte range.
-uint32_t zu_graphics_EncodeColor(float r, float g, float b, float a);
+// R, G, B, A. Products outside 0..255 (and NaN, as 0) are held to the byte range. Worked
+// out for nearly every command of every frame, so without branches.
+inline uint32_t zu_graphics_ColourByte(float product) {
+  product = product > 0.0f ? product : 0.0f;  // NaN too
+  product = product < 255.0f ? product : 255.0f;
+  return static_cast<uint32_t>(product);
+}
+
+inline uint32_t zu_graphics_EncodeColor(float r, float g, float b, float a) {
+  return zu_graphics_ColourByte(255.0f * a) << 24 | zu_graphics_ColourByte(b * a) << 16 |
+         zu_graphics_ColourByte(g * a) << 8 | zu_graphics_ColourByte(r * a);
+}
 
 // Premultiplies `count` pixels of `depth` bytes in place: RGBA colour bytes and the
 // grey byte of grey + alpha become floor(c·A/255); grey and RGB have no alpha to apply.

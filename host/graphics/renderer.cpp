@@ -4,7 +4,7 @@
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 
-#include "host/graphics/colour.h"
+#include "host/window_system.h"
 
 ZuGraphics::ZuGraphics() {
   ReadWindowSize();
@@ -24,7 +24,7 @@ void ZuGraphics::mark() { gc_mark_q(batchSurface); }
 
 void ZuGraphics::ReadWindowSize() {
   // The host makes its window's context current; without one there is nothing to measure.
-  if (GLFWwindow* window = glfwGetCurrentContext()) glfwGetWindowSize(window, &width, &height);
+  if (GLFWwindow* window = glfwGetCurrentContext()) zu_WindowSize(window, &width, &height);
 }
 
 int ZuGraphics::BeginRender() {
@@ -76,14 +76,6 @@ void ZuGraphics::SetColor(float r, float g, float b) {
   colourDue_ = true;
 }
 
-uint32_t ZuGraphics::VertexColour() {
-  if (colourDue_) {
-    vertexColor = zu_graphics_EncodeColor(colorR, colorG, colorB, alpha);
-    colourDue_ = false;
-  }
-  return vertexColor;
-}
-
 void ZuGraphics::SetBlend(int mode) {
   const bool additive = mode == 1;
   if (additive == additiveBlend_) return;
@@ -123,21 +115,12 @@ void ZuGraphics::SetMatrix(float new_ix, float new_iy, float new_jx, float new_j
   transformed = !(ix == 1.0f && iy == 0.0f && jx == 0.0f && jy == 1.0f && tx == 0.0f && ty == 0.0f);
 }
 
-ZuVertex* ZuGraphics::Begin(int kind, int count, ZuSurface* surface, bool blended) {
-  if (kind < 1 || count < 1 || count > kBatchVertices) return nullptr;
-  if (kind != batchKind || surface != batchSurface || batchCount + count > kBatchVertices) {
-    Flush();
-    batchKind = kind;
-    batchSurface = surface;
-    batchBlended = false;
-    batchCount = 0;
-  }
-  // Colour never breaks a batch: one vertex that needs blending makes the whole batch
-  // blended.
-  batchBlended = batchBlended || blended;
-  ZuVertex* first = vertexBuffer + batchCount;
-  batchCount += count;
-  return first;
+void ZuGraphics::StartBatch(int kind, ZuSurface* surface) {
+  Flush();
+  batchKind = kind;
+  batchSurface = surface;
+  batchBlended = false;
+  batchCount = 0;
 }
 
 void ZuGraphics::Flush() {

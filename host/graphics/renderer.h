@@ -11,6 +11,7 @@
 
 #include "host/array.h"
 #include "host/gc.h"
+#include "host/graphics/colour.h"
 #include "host/graphics/surface.h"
 #include "host/string.h"
 
@@ -100,6 +101,26 @@ class ZuGraphics : public Object {
     }
   }
 
+  // Stores the corners of the rectangle (x, y, w, h), top-left, top-right, bottom-right,
+  // bottom-left, each as Place would: the products the corners share are worked out once.
+  void PlaceQuad(ZuVertex* v, float x, float y, float w, float h) const {
+    const float right = x + w;
+    const float bottom = y + h;
+    if (!transformed) {
+      v[0].x = x, v[0].y = y;
+      v[1].x = right, v[1].y = y;
+      v[2].x = right, v[2].y = bottom;
+      v[3].x = x, v[3].y = bottom;
+      return;
+    }
+    const float leftX = ix * x, rightX = ix * right, topX = jx * y, bottomX = jx * bottom;
+    const float leftY = iy * x, rightY = iy * right, topY = jy * y, bottomY = jy * bottom;
+    v[0].x = leftX + topX + tx, v[0].y = leftY + topY + ty;
+    v[1].x = rightX + topX + tx, v[1].y = rightY + topY + ty;
+    v[2].x = rightX + bottomX + tx, v[2].y = rightY + bottomY + ty;
+    v[3].x = leftX + bottomX + tx, v[3].y = leftY + bottomY + ty;
+  }
+
   // GL draw calls issued since the last BeginRender.
   int DrawCallsThisFrame() const { return drawCalls; }
 
@@ -123,14 +144,34 @@ class ZuGraphics : public Object {
 
  protected:
   // Makes sure the surface's texture (and with it its scales) belongs to this context
-  // before texture coordinates are computed from it.
-  static void PrepareTexture(ZuSurface* surface) {
+  // before texture coordinates are computed from it. A batch of this surface that holds
+  // vertices was prepared when it began, and a batch lives only within a frame, in which
+  // no window is opened and no picture replaced.
+  void PrepareTexture(ZuSurface* surface) const {
+    if (surface == batchSurface && batchCount > 0) return;
     if (surface->NeedsTexture()) surface->Bind();
   }
-  ZuVertex* Begin(int kind, int count, ZuSurface* surface, bool blended);
+  ZuVertex* Begin(int kind, int count, ZuSurface* surface, bool blended) {
+    if (kind < 1 || count < 1 || count > kBatchVertices) return nullptr;
+    if (kind != batchKind || surface != batchSurface || batchCount + count > kBatchVertices) {
+      StartBatch(kind, surface);
+    }
+    // Colour never breaks a batch: one vertex that needs blending makes the whole batch
+    // blended.
+    batchBlended = batchBlended || blended;
+    ZuVertex* first = vertexBuffer + batchCount;
+    batchCount += count;
+    return first;
+  }
   // The current colour encoded, worked out once for each change of colour or alpha
   // that is drawn with (a command usually sets both).
-  uint32_t VertexColour();
+  uint32_t VertexColour() {
+    if (colourDue_) {
+      vertexColor = zu_graphics_EncodeColor(colorR, colorG, colorB, alpha);
+      colourDue_ = false;
+    }
+    return vertexColor;
+  }
   // Alpha blending of a fully opaque colour: what is drawn replaces what was there.
   bool OpaqueColour() { return !additiveBlend_ && VertexColour() >> 24 == 255; }
   // True when an opaque rectangle covers the whole window unclipped, so that a clear to
@@ -138,6 +179,8 @@ class ZuGraphics : public Object {
   bool ClearedByRect(float x, float y, float w, float h);
 
  private:
+  // Draws what the batch holds and starts an empty one of `kind` and `surface`.
+  void StartBatch(int kind, ZuSurface* surface);
   void DrawBatch();
   void ReadWindowSize();
 

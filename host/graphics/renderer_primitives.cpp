@@ -8,6 +8,14 @@ namespace {
 
 constexpr float kFullTurn = 6.2831855f;
 
+// Texture coordinates of a quad's corners, in PlaceQuad's order, and its one colour.
+void FinishQuad(ZuVertex* v, float left, float top, float right, float bottom, uint32_t colour) {
+  v[0].u = left, v[0].v = top, v[0].color = colour;
+  v[1].u = right, v[1].v = top, v[1].color = colour;
+  v[2].u = right, v[2].v = bottom, v[2].color = colour;
+  v[3].u = left, v[3].v = bottom, v[3].color = colour;
+}
+
 }  // namespace
 
 void ZuGraphics::DrawPoint(float x, float y) {
@@ -26,10 +34,7 @@ void ZuGraphics::DrawLine(float x1, float y1, float x2, float y2) {
 void ZuGraphics::DrawRect(float x, float y, float w, float h) {
   if (ClearedByRect(x, y, w, h)) return;
   ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, nullptr, !OpaqueColour());
-  Place(v[0], x, y);
-  Place(v[1], x + w, y);
-  Place(v[2], x + w, y + h);
-  Place(v[3], x, y + h);
+  PlaceQuad(v, x, y, w, h);
   v[0].color = v[1].color = v[2].color = v[3].color = VertexColour();
 }
 
@@ -78,42 +83,26 @@ void ZuGraphics::DrawPoly2(const Array<float>& xyuv, ZuSurface* surface, int src
 void ZuGraphics::DrawSurface(ZuSurface* surface, float x, float y) {
   if (!surface) return;
   PrepareTexture(surface);
-  const float w = static_cast<float>(surface->Width());
-  const float h = static_cast<float>(surface->Height());
-  const float right = w * surface->uScale;
-  const float bottom = h * surface->vScale;
-  const bool opaque = OpaqueColour() && surface->SampledRectOpaque(0, 0, surface->Width(), surface->Height());
+  const int w = surface->Width();
+  const int h = surface->Height();
+  const bool opaque = OpaqueColour() && surface->SampledRectOpaque(0, 0, w, h);
   ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface, !opaque);
-  Place(v[0], x, y);
-  Place(v[1], x + w, y);
-  Place(v[2], x + w, y + h);
-  Place(v[3], x, y + h);
-  v[0].u = 0.0f, v[0].v = 0.0f;
-  v[1].u = right, v[1].v = 0.0f;
-  v[2].u = right, v[2].v = bottom;
-  v[3].u = 0.0f, v[3].v = bottom;
-  v[0].color = v[1].color = v[2].color = v[3].color = VertexColour();
+  PlaceQuad(v, x, y, static_cast<float>(w), static_cast<float>(h));
+  FinishQuad(v, 0.0f, 0.0f, static_cast<float>(w) * surface->uScale,
+             static_cast<float>(h) * surface->vScale, VertexColour());
 }
 
 void ZuGraphics::DrawSurface2(ZuSurface* surface, float x, float y, int srcx, int srcy, int srcw,
                               int srch) {
   if (!surface) return;
   PrepareTexture(surface);
-  const float w = static_cast<float>(srcw);
-  const float h = static_cast<float>(srch);
-  const float left = static_cast<float>(srcx) * surface->uScale;
-  const float right = (static_cast<float>(srcx) + w) * surface->uScale;
-  const float top = static_cast<float>(srcy) * surface->vScale;
-  const float bottom = (static_cast<float>(srcy) + h) * surface->vScale;
   const bool opaque = OpaqueColour() && surface->SampledRectOpaque(srcx, srcy, srcw, srch);
   ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface, !opaque);
-  Place(v[0], x, y);
-  Place(v[1], x + w, y);
-  Place(v[2], x + w, y + h);
-  Place(v[3], x, y + h);
-  v[0].u = left, v[0].v = top;
-  v[1].u = right, v[1].v = top;
-  v[2].u = right, v[2].v = bottom;
-  v[3].u = left, v[3].v = bottom;
-  v[0].color = v[1].color = v[2].color = v[3].color = VertexColour();
+  const float w = static_cast<float>(srcw);
+  const float h = static_cast<float>(srch);
+  PlaceQuad(v, x, y, w, h);
+  const float left = static_cast<float>(srcx);
+  const float top = static_cast<float>(srcy);
+  FinishQuad(v, left * surface->uScale, top * surface->vScale, (left + w) * surface->uScale,
+             (top + h) * surface->vScale, VertexColour());
 }

@@ -241,6 +241,34 @@ TEST_F(HostWindow, FullscreenAndBackKeepTheTitleOnlyInWindowedMode) {
   EXPECT_EQ(glfwGraphicsSeq, sequenceBefore + 3);
 }
 
+// The size and focus the loop reads are kept from the window's events, not asked of the
+// display server each time: they must still follow what another program does to the
+// window.
+TEST_F(HostWindow, DeviceSizeAndFocusFollowWhatOtherProgramsDoToTheWindow) {
+  std::string window;
+  std::thread refocus;
+  RunScript({
+      Do([&] {
+        window = FindZandrelWindow();
+        Capture("xdotool windowsize --sync " + window + " 800 600");
+      }),
+      [&] { return game_->GetDeviceWidth() == 800 && game_->GetDeviceHeight() == 600; },
+      Do([&] {
+        // Focus goes to the desktop; the suspended loop waits for events and runs no
+        // update until the focus comes back.
+        Capture("xdotool windowfocus --sync $(xdotool search --maxdepth 0 '')");
+        refocus = std::thread([window] {
+          std::this_thread::sleep_for(300ms);
+          Capture("xdotool windowfocus --sync " + window);
+        });
+      }),
+      WaitFor("Resume"),
+  });
+  if (refocus.joinable()) refocus.join();
+  EXPECT_EQ(LinesStartingWith(log_, {"Suspend", "Resume"}),
+            (std::vector<std::string>{"Suspend", "Resume"}));
+}
+
 TEST_F(HostWindow, HiddenCursorStaysHiddenInANewWindow) {
   int cursorBefore = 0, cursorAfter = 0;
   RunScript({Do([&] {
