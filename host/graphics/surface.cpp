@@ -31,6 +31,59 @@ bool TryTextureSize(int format, int w, int h) {
   return glGetError() == GL_NO_ERROR;
 }
 
+// The number of columns (or rows) from the start up to and including the last one holding a
+// pixel that is not fully transparent. Pictures without alpha are opaque throughout.
+int CoveredColumns(const unsigned char* pixels, int width, int height, int depth) {
+  if (depth != 2 && depth != 4) return width;
+  int covered = 0;
+  for (int y = 0; y < height && covered < width; ++y) {
+    const unsigned char* alpha = pixels + static_cast<size_t>(y) * width * depth + depth - 1;
+    for (int x = width - 1; x >= covered; --x) {
+      if (alpha[static_cast<size_t>(x) * depth] != 0) {
+        covered = x + 1;
+        break;
+      }
+    }
+  }
+  return covered;
+}
+
+int CoveredRows(const unsigned char* pixels, int width, int height, int depth) {
+  if (depth != 2 && depth != 4) return height;
+  for (int y = height - 1; y >= 0; --y) {
+    const unsigned char* alpha = pixels + static_cast<size_t>(y) * width * depth + depth - 1;
+    for (int x = 0; x < width; ++x) {
+      if (alpha[static_cast<size_t>(x) * depth] != 0) return y + 1;
+    }
+  }
+  return 0;
+}
+
+// A picture whose right or bottom part is fully transparent needs no texels there: a texture
+// of half the side (or a quarter, ...) that still ends in a transparent line draws the same,
+// since what is sampled past its edge is that line, and it adds nothing to the screen. Halving
+// only keeps texture coordinates (pixel positions times 1 / side) exact multiples of the
+// full-size ones, so every pixel samples the texel it did.
+int TextureSide(int side, int covered) {
+  while (side % 2 == 0 && covered < side / 2) side /= 2;
+  return side;
+}
+
+// A texture holds grey pictures (white shapes the drawing colour tints, the font) in half
+// the memory as grey + alpha, which samples as the same four values. The RGBA pixels are
+// rewritten in place as such pairs when every pixel is grey; false leaves them as they were.
+bool PackGreyPixels(unsigned char* pixels, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const unsigned char* p = pixels + 4 * i;
+    if (p[0] != p[1] || p[0] != p[2]) return false;
+  }
+  for (size_t i = 0; i < count; ++i) {
+    pixels[2 * i] = pixels[4 * i];
+    pixels[2 * i + 1] = pixels[4 * i + 3];
+  }
+  return true;
+}
+
 }  // namespace
 
 ZuSurface::~ZuSurface() { Discard(); }
@@ -81,6 +134,11 @@ void ZuSurface::SetSubData(int x, int y, int w, int h, const int* src, int pitch
   }
   opaque_.ForgetAnswers();
   if (TextureIsCurrent() && !textureOutdated_) {
+    if (textureWidth_ < width || textureHeight_ < height) {
+      // The texture left out a transparent part, which may be what is written now.
+      textureOutdated_ = true;
+      return;
+    }
     glBindTexture(GL_TEXTURE_2D, textureName);
     UploadRows(x, y, w, h);
   }
@@ -104,24 +162,37 @@ void ZuSurface::Bind() {
   DefineTexture();
 }
 
-// Defines the bound texture at the image's size, or at power-of-two sides when the GL
-// refuses that size, and fills its top-left corner with the pixels.
+// Defines the bound texture at the image's size (less a fully transparent right or bottom
+// part), or at power-of-two sides when the GL refuses that size, and fills it from the
+// pixels, top-left corner first.
 void ZuSurface::DefineTexture() {
   textureOutdated_ = false;
   int texture_w = width;
   int texture_h = height;
+  // A copy that stays is written into anywhere later, so its texture keeps the whole picture.
+  if (pixels && !keepPixels_) {
+    texture_w = TextureSide(width, CoveredColumns(pixels, width, height, depth));
+    texture_h = TextureSide(height, CoveredRows(pixels, width, height, depth));
+    if (depth == 4 && PackGreyPixels(pixels, static_cast<size_t>(width) * height)) {
+      depth = 2;
+      glFormat = GL_LUMINANCE_ALPHA;
+    }
+  }
   if (!TryTextureSize(glFormat, texture_w, texture_h)) {
+    // Past the picture such a texture holds undefined texels, so it takes the whole picture.
     texture_w = zu_graphics_PowerOfTwoSide(width);
     texture_h = zu_graphics_PowerOfTwoSide(height);
     glTexImage2D(GL_TEXTURE_2D, 0, glFormat, texture_w, texture_h, 0, glFormat,
                  GL_UNSIGNED_BYTE, nullptr);
   }
+  const int upload_w = texture_w < width ? texture_w : width;
+  const int upload_h = texture_h < height ? texture_h : height;
   textureWidth_ = texture_w;
   textureHeight_ = texture_h;
   // An empty surface still gets finite scales, so drawing it cannot produce NaN corners.
   uScale = 1.0f / static_cast<float>(texture_w > 0 ? texture_w : 1);
   vScale = 1.0f / static_cast<float>(texture_h > 0 ? texture_h : 1);
-  if (pixels && width > 0 && height > 0) UploadRows(0, 0, width, height);
+  if (pixels && upload_w > 0 && upload_h > 0) UploadRows(0, 0, upload_w, upload_h);
   // Nothing reads the pixels of a picture back once the texture holds them; only a surface
   // written piecewise keeps its copy, to write into.
   if (!keepPixels_) {
@@ -152,7 +223,9 @@ void ZuSurface::UploadRows(int x, int y, int w, int h) {
 
 bool ZuSurface::SampledRectOpaque(int x, int y, int w, int h) const {
   int left = x - 1, top = y - 1, right = x + w + 1, bottom = y + h + 1;
-  if (textureWidth_ == width && textureHeight_ == height) {
+  // A texture no larger than the picture clamps to the picture's texels (one left out at
+  // the right or bottom is transparent, and so is what the map says for that part).
+  if (textureWidth_ <= width && textureHeight_ <= height) {
     left = left < 0 ? 0 : left;
     top = top < 0 ? 0 : top;
     right = right > width ? width : right;

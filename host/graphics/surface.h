@@ -1,6 +1,8 @@
 // The renderer's image: a GL texture made from pixels in system memory. The pixels are let
 // go once the texture holds them, unless the surface is written piecewise (SetSubData),
-// which keeps its copy to write into. The texture belongs to the GL objects of the window
+// which keeps its copy to write into. A texture made from pixels that are let go holds only
+// what drawing needs: no fully transparent right or bottom part it can do without, and grey
+// pictures as grey + alpha. The texture belongs to the GL objects of the window
 // it was made in, which the host's next window shares; a window that does not share them
 // makes the texture again on next use, from the pixels if they were kept (blank if not).
 #pragma once
@@ -45,7 +47,7 @@ class ZuSurface : public Object {
   unsigned char* pixels = nullptr;  // rows top first, `depth` bytes a pixel; null once let go
   int width = 0;
   int height = 0;
-  int depth = 0;
+  int depth = 0;             // 2 once a grey RGBA picture's texture holds it as grey + alpha
   int glFormat = 0;
   int textureSeq = -1;      // glfwGraphicsSeq when the texture was made; -1: none
   uint32_t textureName = 0;
