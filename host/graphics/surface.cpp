@@ -7,6 +7,7 @@
 
 #include "host/glfw_game.h"
 #include "host/graphics/colour.h"
+#include "host/graphics/texture_fit.h"
 
 namespace {
 
@@ -25,64 +26,17 @@ void ClearGlErrors() {
   }
 }
 
-bool TryTextureSize(int format, int w, int h) {
+bool TryTextureSize(int internalFormat, int format, int w, int h) {
   ClearGlErrors();
-  glTexImage2D(GL_TEXTURE_2D, 0, format, w, h, 0, format, GL_UNSIGNED_BYTE, nullptr);
+  glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, w, h, 0, format, GL_UNSIGNED_BYTE, nullptr);
   return glGetError() == GL_NO_ERROR;
 }
 
-// The number of columns (or rows) from the start up to and including the last one holding a
-// pixel that is not fully transparent. Pictures without alpha are opaque throughout.
-int CoveredColumns(const unsigned char* pixels, int width, int height, int depth) {
-  if (depth != 2 && depth != 4) return width;
-  int covered = 0;
-  for (int y = 0; y < height && covered < width; ++y) {
-    const unsigned char* alpha = pixels + static_cast<size_t>(y) * width * depth + depth - 1;
-    for (int x = width - 1; x >= covered; --x) {
-      if (alpha[static_cast<size_t>(x) * depth] != 0) {
-        covered = x + 1;
-        break;
-      }
-    }
-  }
-  return covered;
-}
-
-int CoveredRows(const unsigned char* pixels, int width, int height, int depth) {
-  if (depth != 2 && depth != 4) return height;
-  for (int y = height - 1; y >= 0; --y) {
-    const unsigned char* alpha = pixels + static_cast<size_t>(y) * width * depth + depth - 1;
-    for (int x = 0; x < width; ++x) {
-      if (alpha[static_cast<size_t>(x) * depth] != 0) return y + 1;
-    }
-  }
-  return 0;
-}
-
-// A picture whose right or bottom part is fully transparent needs no texels there: a texture
-// of half the side (or a quarter, ...) that still ends in a transparent line draws the same,
-// since what is sampled past its edge is that line, and it adds nothing to the screen. Halving
-// only keeps texture coordinates (pixel positions times 1 / side) exact multiples of the
-// full-size ones, so every pixel samples the texel it did.
-int TextureSide(int side, int covered) {
-  while (side % 2 == 0 && covered < side / 2) side /= 2;
-  return side;
-}
-
-// A texture holds grey pictures (white shapes the drawing colour tints, the font) in half
-// the memory as grey + alpha, which samples as the same four values. The RGBA pixels are
-// rewritten in place as such pairs when every pixel is grey; false leaves them as they were.
-bool PackGreyPixels(unsigned char* pixels, size_t count) {
-  for (size_t i = 0; i < count; ++i) {
-    const unsigned char* p = pixels + 4 * i;
-    if (p[0] != p[1] || p[0] != p[2]) return false;
-  }
-  for (size_t i = 0; i < count; ++i) {
-    pixels[2 * i] = pixels[4 * i];
-    pixels[2 * i + 1] = pixels[4 * i + 3];
-  }
-  return true;
-}
+#ifdef GL_INTENSITY
+constexpr bool kIntensityTextures = true;
+#else
+constexpr bool kIntensityTextures = false;  // WebGL has none
+#endif
 
 }  // namespace
 
@@ -111,6 +65,7 @@ void ZuSurface::SetData(unsigned char* data, int w, int h, int d) {
   height = h;
   depth = d;
   glFormat = FormatForDepth(d);
+  textureFormat_ = 0;
   if (pixels) zu_graphics_PremultiplyPixels(pixels, static_cast<int64_t>(w) * h, d);
   opaque_.Build(pixels, w, h, d);
   if (TextureIsCurrent()) textureOutdated_ = true;
@@ -171,18 +126,16 @@ void ZuSurface::DefineTexture() {
   int texture_h = height;
   // A copy that stays is written into anywhere later, so its texture keeps the whole picture.
   if (pixels && !keepPixels_) {
-    texture_w = TextureSide(width, CoveredColumns(pixels, width, height, depth));
-    texture_h = TextureSide(height, CoveredRows(pixels, width, height, depth));
-    if (depth == 4 && PackGreyPixels(pixels, static_cast<size_t>(width) * height)) {
-      depth = 2;
-      glFormat = GL_LUMINANCE_ALPHA;
-    }
+    texture_w = zu_graphics_TextureSide(pixels, width, height, depth, true);
+    texture_h = zu_graphics_TextureSide(pixels, width, height, depth, false);
+    if (depth == 4) PackPixels();
   }
-  if (!TryTextureSize(glFormat, texture_w, texture_h)) {
+  if (textureFormat_ == 0) textureFormat_ = glFormat;
+  if (!TryTextureSize(textureFormat_, glFormat, texture_w, texture_h)) {
     // Past the picture such a texture holds undefined texels, so it takes the whole picture.
     texture_w = zu_graphics_PowerOfTwoSide(width);
     texture_h = zu_graphics_PowerOfTwoSide(height);
-    glTexImage2D(GL_TEXTURE_2D, 0, glFormat, texture_w, texture_h, 0, glFormat,
+    glTexImage2D(GL_TEXTURE_2D, 0, textureFormat_, texture_w, texture_h, 0, glFormat,
                  GL_UNSIGNED_BYTE, nullptr);
   }
   const int upload_w = texture_w < width ? texture_w : width;
@@ -199,6 +152,17 @@ void ZuSurface::DefineTexture() {
     std::free(pixels);
     pixels = nullptr;
   }
+}
+
+// Rewrites white or grey RGBA pixels in place in fewer bytes a pixel, as the texture is to
+// hold them: white as intensity (one byte, sampled as four equal values), grey as grey +
+// alpha.
+void ZuSurface::PackPixels() {
+  depth = zu_graphics_PackPixels(pixels, static_cast<size_t>(width) * height, kIntensityTextures);
+  glFormat = FormatForDepth(depth);
+#ifdef GL_INTENSITY
+  if (depth == 1) textureFormat_ = GL_INTENSITY;
+#endif
 }
 
 // Uploads a rectangle of the kept pixels, whose rows are one surface width apart, into the

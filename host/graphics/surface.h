@@ -1,8 +1,8 @@
 // The renderer's image: a GL texture made from pixels in system memory. The pixels are let
 // go once the texture holds them, unless the surface is written piecewise (SetSubData),
 // which keeps its copy to write into. A texture made from pixels that are let go holds only
-// what drawing needs: no fully transparent right or bottom part it can do without, and grey
-// pictures as grey + alpha. The texture belongs to the GL objects of the window
+// what drawing needs: no fully transparent right or bottom part it can do without, white or
+// grey pictures in fewer bytes a pixel. The texture belongs to the GL objects of the window
 // it was made in, which the host's next window shares; a window that does not share them
 // makes the texture again on next use, from the pixels if they were kept (blank if not).
 #pragma once
@@ -47,7 +47,7 @@ class ZuSurface : public Object {
   unsigned char* pixels = nullptr;  // rows top first, `depth` bytes a pixel; null once let go
   int width = 0;
   int height = 0;
-  int depth = 0;             // 2 once a grey RGBA picture's texture holds it as grey + alpha
+  int depth = 0;             // lower once the texture holds a white or grey RGBA picture
   int glFormat = 0;
   int textureSeq = -1;      // glfwGraphicsSeq when the texture was made; -1: none
   uint32_t textureName = 0;
@@ -56,10 +56,12 @@ class ZuSurface : public Object {
 
  private:
   void DefineTexture();
+  void PackPixels();
   void UploadRows(int x, int y, int w, int h);
 
   bool textureOutdated_ = false;  // the pixels were replaced after the texture was made
   bool keepPixels_ = false;       // written piecewise: the copy stays
+  int textureFormat_ = 0;         // the texture's internal format; 0 until it is first made
   int textureWidth_ = 0;
   int textureHeight_ = 0;
   ZuOpaqueMap opaque_;

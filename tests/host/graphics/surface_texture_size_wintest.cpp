@@ -1,5 +1,6 @@
 // A picture's texture holds only what drawing needs (no fully transparent right or bottom
-// part, grey pictures as grey + alpha), and draws exactly as the whole RGBA picture does.
+// part, white and grey pictures in fewer bytes), and draws exactly as the whole RGBA picture
+// does.
 #include <cstdlib>
 #include <cstring>
 
@@ -108,6 +109,17 @@ TEST_F(SurfaceTextureSize, GreyPicturesAreHeldAsGreyAndAlphaYetDrawTheSame) {
   Bytes almostGrey = grey;
   almostGrey[4 * 99 + 2] ^= 1;  // one opaque pixel a shade off grey
   EXPECT_EQ(Loaded(almostGrey, 64, 32)->depth, 4);
+}
+
+TEST_F(SurfaceTextureSize, WhitePicturesAreHeldInOneByteAPixelYetDrawTheSame) {
+  Bytes white = Picture(64, 32, 64, 32, true);
+  for (size_t i = 0; i < white.size(); i += 4) white[i] = white[i + 1] = white[i + 2] = 255;
+  ZuSurface* s = Loaded(white, 64, 32);
+  EXPECT_EQ(s->depth, 1);
+  EXPECT_EQ(DrawnScreen(s), DrawnScreen(Whole(white, 64, 32)));
+
+  white[4 * 99] = white[4 * 99 + 1] = white[4 * 99 + 2] = 254;  // one opaque pixel off white
+  EXPECT_EQ(Loaded(white, 64, 32)->depth, 2);
 }
 
 TEST_F(SurfaceTextureSize, WritingIntoALeftOutPartShowsWhatWasWritten) {
