@@ -4,6 +4,8 @@
 #include <GLFW/glfw3.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "host/glfw_game.h"
 #include "host/graphics/colour.h"
@@ -66,17 +68,19 @@ void ZuSurface::SetData(unsigned char* data, int w, int h, int d) {
   depth = d;
   glFormat = FormatForDepth(d);
   textureFormat_ = 0;
+  packed_ = false;
   if (pixels) zu_graphics_PremultiplyPixels(pixels, static_cast<int64_t>(w) * h, d);
   opaque_.Build(pixels, w, h, d);
   if (TextureIsCurrent()) textureOutdated_ = true;
 }
 
 void ZuSurface::SetSubData(int x, int y, int w, int h, const int* src, int pitch) {
-  if (glFormat != GL_RGBA || w <= 0 || h <= 0) return;
+  if ((glFormat != GL_RGBA && !packed_) || w <= 0 || h <= 0) return;
   if (x < 0 || y < 0 || x > width - w || y > height - h) return;
   if (!pixels) {
     pixels = static_cast<unsigned char*>(std::calloc(static_cast<size_t>(width) * height, 4));
     if (!pixels) return;
+    if (packed_ || trimmed_) RecoverFittedPicture();
   }
   keepPixels_ = true;
   for (int row = 0; row < h; ++row) {
@@ -89,14 +93,41 @@ void ZuSurface::SetSubData(int x, int y, int w, int h, const int* src, int pitch
   }
   opaque_.ForgetAnswers();
   if (TextureIsCurrent() && !textureOutdated_) {
-    if (textureWidth_ < width || textureHeight_ < height) {
-      // The texture left out a transparent part, which may be what is written now.
-      textureOutdated_ = true;
-      return;
-    }
     glBindTexture(GL_TEXTURE_2D, textureName);
     UploadRows(x, y, w, h);
   }
+}
+
+// A picture about to be written into takes its whole RGBA form back: the new copy gets what
+// the fitted texture holds (where the GL can read a texture back), and the texture is made
+// again from the copy at the next bind.
+void ZuSurface::RecoverFittedPicture() {
+#ifndef __EMSCRIPTEN__
+  if (TextureIsCurrent()) {
+    std::vector<unsigned char> texels(static_cast<size_t>(textureWidth_) * textureHeight_ * 4);
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    const size_t rowBytes = static_cast<size_t>(textureWidth_ < width ? textureWidth_ : width) * 4;
+    for (int y = 0; y < height && y < textureHeight_; ++y) {
+      std::memcpy(pixels + static_cast<size_t>(y) * width * 4,
+                  texels.data() + static_cast<size_t>(y) * textureWidth_ * 4, rowBytes);
+    }
+    // Read back as RGBA, grey comes as red alone (and intensity's alpha is the grey too).
+    if (packed_) {
+      for (size_t i = 0; i < static_cast<size_t>(width) * height * 4; i += 4) {
+        pixels[i + 1] = pixels[i + 2] = pixels[i];
+        if (depth == 1) pixels[i + 3] = pixels[i];
+      }
+    }
+  }
+#endif
+  depth = 4;
+  glFormat = GL_RGBA;
+  textureFormat_ = GL_RGBA;
+  packed_ = false;
+  trimmed_ = false;
+  textureOutdated_ = true;
 }
 
 void ZuSurface::Bind() {
@@ -142,6 +173,7 @@ void ZuSurface::DefineTexture() {
   const int upload_h = texture_h < height ? texture_h : height;
   textureWidth_ = texture_w;
   textureHeight_ = texture_h;
+  trimmed_ = texture_w < width || texture_h < height;
   // An empty surface still gets finite scales, so drawing it cannot produce NaN corners.
   uScale = 1.0f / static_cast<float>(texture_w > 0 ? texture_w : 1);
   vScale = 1.0f / static_cast<float>(texture_h > 0 ? texture_h : 1);
@@ -160,6 +192,7 @@ void ZuSurface::DefineTexture() {
 void ZuSurface::PackPixels() {
   depth = zu_graphics_PackPixels(pixels, static_cast<size_t>(width) * height, kIntensityTextures);
   glFormat = FormatForDepth(depth);
+  packed_ = depth < 4;
 #ifdef GL_INTENSITY
   if (depth == 1) textureFormat_ = GL_INTENSITY;
 #endif

@@ -31,7 +31,8 @@ class ZuSurface : public Object {
   void SetData(unsigned char* data, int width, int height, int depth);
   // Writes a w x h rectangle of 0xAARRGGBB ints at (x, y), premultiplied, into an RGBA
   // surface; source row r starts at src + r·pitch. A live texture gets the rectangle too.
-  // Ignored for other formats and for rectangles not inside the surface.
+  // Ignored for other formats and for rectangles not inside the surface. A picture
+  // whose texture holds it fitted (trimmed or packed) is first read back from it whole.
   void SetSubData(int x, int y, int w, int h, const int* src, int pitch);
   // Makes the texture current, creating it (from the pixels) when this context has none.
   void Bind();
@@ -57,11 +58,14 @@ class ZuSurface : public Object {
  private:
   void DefineTexture();
   void PackPixels();
+  void RecoverFittedPicture();
   void UploadRows(int x, int y, int w, int h);
 
   bool textureOutdated_ = false;  // the pixels were replaced after the texture was made
   bool keepPixels_ = false;       // written piecewise: the copy stays
   int textureFormat_ = 0;         // the texture's internal format; 0 until it is first made
+  bool packed_ = false;           // an RGBA picture held in fewer bytes a pixel
+  bool trimmed_ = false;          // the texture leaves out a transparent right or bottom part
   int textureWidth_ = 0;
   int textureHeight_ = 0;
   ZuOpaqueMap opaque_;

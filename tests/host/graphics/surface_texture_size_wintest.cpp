@@ -122,14 +122,22 @@ TEST_F(SurfaceTextureSize, WhitePicturesAreHeldInOneByteAPixelYetDrawTheSame) {
   EXPECT_EQ(Loaded(white, 64, 32)->depth, 2);
 }
 
-TEST_F(SurfaceTextureSize, WritingIntoALeftOutPartShowsWhatWasWritten) {
-  ZuSurface* s = Loaded(Picture(64, 32, 15, 7, false), 64, 32);
-  g_->WritePixels2(s, Array<int>({static_cast<int>(0xff336699u)}), 50, 20, 1, 1, 0, 1);
-  StartRendererFrame(g_);
-  g_->Cls(0, 0, 0);
-  g_->DrawSurface(s, 0, 0);
-  g_->EndRender();
-  EXPECT_EQ(At(Screen(g_), 50, 20), Rgb(0x33, 0x66, 0x99));
+TEST_F(SurfaceTextureSize, WritingIntoAFittedPictureKeepsThePictureAndShowsTheWrite) {
+  Bytes white = Picture(64, 32, 15, 7, true);
+  for (size_t i = 0; i < white.size(); i += 4) white[i] = white[i + 1] = white[i + 2] = 255;
+  for (const Bytes& picture : {Picture(64, 32, 15, 7, false), white}) {
+    ZuSurface* s = Loaded(picture, 64, 32);
+    std::vector<uint32_t> expected = DrawnScreen(s);
+    // One pixel in the left-out part: it shows where the surface is drawn at its own size.
+    g_->WritePixels2(s, Array<int>({static_cast<int>(0xff336699u)}), 50, 20, 1, 1, 0, 1);
+    expected[static_cast<size_t>(10 + 20) * kWidth + 10 + 50] = Rgb(0x33, 0x66, 0x99);
+    const std::vector<uint32_t> drawn = DrawnScreen(s);
+    EXPECT_EQ(At(drawn, 60, 30), Rgb(0x33, 0x66, 0x99));
+    // Elsewhere (the halved and turned copies may show the new pixel too) the picture stays.
+    for (int y = 0; y < 150; ++y) {
+      for (int x = 0; x < 190; ++x) ASSERT_EQ(At(drawn, x, y), At(expected, x, y)) << x << ", " << y;
+    }
+  }
 }
 
 }  // namespace
