@@ -18,20 +18,12 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 build=$(cd "$1" && pwd)
 program=$(realpath "$2")
-for tool in xdotool import convert compare; do
-  command -v "$tool" > /dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
+source "$(dirname "$0")/../lib/program_driver.sh"
 
 out="$build/all-games-e2e"
 rm -rf "$out"
 mkdir -p "$out"
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2> /dev/null; then kill "$pid"; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_scratch
 started=$SECONDS
 fail() {
   echo "FAIL: $*"
@@ -47,6 +39,7 @@ fail() {
   fi
   exit 1
 }
+require_tools xdotool import convert compare
 
 letters=(A B C D E F G H I J K L M N O P Q R S T U V W X Y Z)
 readonly games=26
@@ -103,7 +96,6 @@ plays_of() {
 
 # --- driving the program ------------------------------------------------------------------
 
-source "$(dirname "$0")/../lib/program_driver.sh"
 shot() { import -window "$window" "$1" 2> /dev/null; }
 # The average colour of a region of the window, as "red green blue" 0..255.
 region_colour() {
@@ -199,9 +191,7 @@ quit_through_pause_menu() {
 cd "$work" || exit 1
 ln -s "$build/data" data
 # No sound card here: the mix goes to a wave file.
-printf 'drivers=wave\n[wave]\nfile=%s\n' "$work/sound.wav" > alsoft.conf
-export ALSOFT_CONF="$work/alsoft.conf"
-export ALSOFT_LOGLEVEL=0
+sound_to_wave_file "$work/sound.wav"
 write_state
 
 "$program" > program.log 2>&1 &
@@ -272,12 +262,13 @@ for g in $(seq "$games"); do
   banner_showing && fail "game $letter: the game-over banner did not go away"
   alive || fail "game $letter: the program ended on the way back to the menu"
   [ "$g" -lt "$games" ] || break
-  # One card right; the title area shows whether the selection moved.
+  # One card right; the title area shows whether the selection moved. On a busy machine
+  # the new title can take a while to show: pressing again too soon would skip a card.
   moved=""
   for attempt in 1 2 3; do
     [ "$attempt" -gt 1 ] && note "game $letter: right pressed again (a key press was lost)"
     tap Right
-    for _ in 1 2 3; do
+    for _ in $(seq 20); do
       shot "$work/menu-next.png" || fail "game $letter: no screenshot of the menu"
       changed=$(title_difference "$work/menu-$letter.png" "$work/menu-next.png")
       if awk -v d="$changed" 'BEGIN {exit !(d >= 3)}'; then moved=yes; break; fi

@@ -16,26 +16,16 @@ fi
 build=$(cd "$1" && pwd)
 program=$(realpath "$2")
 source "$(dirname "$0")/../lib/program_driver.sh"
-for tool in xdotool import; do
-  command -v "$tool" > /dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2> /dev/null; then kill "$pid"; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_scratch
 fail() {
   echo "FAIL: $*"
   exit 1
 }
+require_tools xdotool import
 
 cd "$work" || fail "cannot enter $work"
 ln -s "$build/data" data
-printf 'drivers=wave\n[wave]\nfile=%s\n' "$work/sound.wav" > alsoft.conf
-export ALSOFT_CONF="$work/alsoft.conf" ALSOFT_LOGLEVEL=0
+sound_to_wave_file "$work/sound.wav"
 "$program" > program.log 2>&1 &
 pid=$!
 

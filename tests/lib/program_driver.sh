@@ -61,6 +61,19 @@ make_scratch() {
   pid=""
   trap 'if [ -n "$pid" ] && kill -0 "$pid" 2> /dev/null; then kill "$pid"; fi; rm -rf "$work"' EXIT
 }
+# Fails unless every named tool is on PATH.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" > /dev/null || fail "$tool is not installed"
+  done
+}
+# Sends the program's sound to the wave file $1 instead of a sound card (through
+# $work/alsoft.conf), so that what it played can be measured.
+sound_to_wave_file() {
+  printf 'drivers=wave\n[wave]\nfile=%s\n' "$1" > "$work/alsoft.conf"
+  export ALSOFT_CONF="$work/alsoft.conf" ALSOFT_LOGLEVEL=0
+}
 # Presses the screenshot key and waits up to five seconds for the program to say where
 # the picture went (on its standard output, kept in the file $1); sets $shot to that file.
 take_screenshot() {

@@ -18,24 +18,17 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 build=$(cd "$1" && pwd)
 program=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-for tool in xdotool import; do
-  command -v "$tool" > /dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
-done
+source "$(dirname "$0")/../lib/program_driver.sh"
 
-work=$(mktemp -d)
+make_scratch
 shots="$build/menu-e2e"
 mkdir -p "$shots"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log" >&2
   exit 1
 }
+require_tools xdotool import
 
 # --- the saved state the program starts from ---------------------------------------------
 
@@ -68,7 +61,6 @@ v_last() { state_field $((35 + 21 * v_group + 2 * $1 + 1)); }
 
 # --- driving the program ------------------------------------------------------------------
 
-source "$(dirname "$0")/../lib/program_driver.sh"
 shot() {
   alive || fail "the program ended early (before the picture $1)"
   import -window "$window" "$shots/$1.png" || fail "no screenshot $1"
@@ -77,8 +69,7 @@ shot() {
 cd "$work" || exit 1
 ln -s "$build/data" data
 # No sound card here: the mix goes to a wave file.
-printf 'drivers=wave\n[wave]\nfile=%s\n' "$work/sound.wav" > alsoft.conf
-export ALSOFT_CONF="$work/alsoft.conf"
+sound_to_wave_file "$work/sound.wav"
 write_state
 
 "$program" > program.log 2>&1 &

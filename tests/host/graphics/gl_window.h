@@ -85,6 +85,20 @@ class GlWindowTest : public ::testing::Test {
   GLFWwindow* window_ = nullptr;
 };
 
+// A window with a renderer whose first frame has started.
+class RendererTest : public GlWindowTest {
+ protected:
+  void SetUp() override {
+    GlWindowTest::SetUp();
+    if (HasFatalFailure()) return;
+    g_ = gc_new<ZuGraphics>();
+    StartFrame();
+  }
+  virtual void StartFrame() { StartRendererFrame(g_); }
+
+  ZuGraphics* g_ = nullptr;
+};
+
 // Channels of a screen pixel each within `tolerance` of (r, g, b): blending rounds by the
 // driver's own rule.
 inline ::testing::AssertionResult NearRgb(uint32_t pixel, int r, int g, int b, int tolerance = 1) {

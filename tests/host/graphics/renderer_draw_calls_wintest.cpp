@@ -3,14 +3,8 @@
 
 namespace {
 
-class DrawCalls : public GlWindowTest {
+class DrawCalls : public RendererTest {
  protected:
-  void SetUp() override {
-    GlWindowTest::SetUp();
-    g_ = gc_new<ZuGraphics>();
-    StartFrame();
-  }
-  void StartFrame() { StartRendererFrame(g_); }
   int EndFrame() {
     g_->EndRender();
     return g_->DrawCallsThisFrame();
@@ -18,7 +12,6 @@ class DrawCalls : public GlWindowTest {
   void Rects(int n) {
     for (int i = 0; i < n; ++i) g_->DrawRect(static_cast<float>(i), 0, 1, 1);
   }
-  ZuGraphics* g_ = nullptr;
 };
 
 TEST_F(DrawCalls, ThreeHundredRectanglesAreAFullBatchAndARest) {

@@ -6,14 +6,8 @@
 
 namespace {
 
-class OpaqueDrawing : public GlWindowTest {
+class OpaqueDrawing : public RendererTest {
  protected:
-  void SetUp() override {
-    GlWindowTest::SetUp();
-    g_ = gc_new<ZuGraphics>();
-    StartFrame();
-  }
-  void StartFrame() { StartRendererFrame(g_); }
   // A 4 x 4 sheet: opaque 3 x 3 at its top left, the last column and row transparent.
   ZuSurface* Sheet() {
     ZuSurface* s = g_->CreateSurface(4, 4);
@@ -27,7 +21,6 @@ class OpaqueDrawing : public GlWindowTest {
     g_->WritePixels2(s, argb, 0, 0, 4, 4, 0, 4);
     return s;
   }
-  ZuGraphics* g_ = nullptr;
 };
 
 TEST_F(OpaqueDrawing, AWindowCoveringOpaqueRectangleIsAClearOfItsColour) {

@@ -9,14 +9,9 @@ using Bytes = std::vector<unsigned char>;
 const Bytes kRgba = {200, 100, 50, 128, 0, 255, 0, 255, 10, 20, 30, 0, 255, 255, 255, 255};
 const Bytes kRgb = {200, 100, 50, 0, 255, 0, 10, 20, 30, 255, 255, 255};
 
-class Surfaces : public GlWindowTest {
+class Surfaces : public RendererTest {
  protected:
-  void SetUp() override {
-    GlWindowTest::SetUp();
-    g_ = gc_new<ZuGraphics>();
-    StartFrame();
-  }
-  void StartFrame() {
+  void StartFrame() override {
     StartRendererFrame(g_);
     g_->Cls(0, 0, 0);
   }
@@ -24,7 +19,6 @@ class Surfaces : public GlWindowTest {
     return g_->LoadSurface(String(folder_.Make(name, w, h, form, raw).c_str()));
   }
   PngFolder folder_;
-  ZuGraphics* g_ = nullptr;
 };
 
 TEST_F(Surfaces, ImagePixelIsPremultipliedAndBlendsAsSuch) {
