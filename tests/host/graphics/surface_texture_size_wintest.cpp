@@ -31,13 +31,8 @@ Bytes Picture(int w, int h, int coveredW, int coveredH, bool grey) {
   return rgba;
 }
 
-class SurfaceTextureSize : public GlWindowTest {
+class SurfaceTextureSize : public RendererTest {
  protected:
-  void SetUp() override {
-    GlWindowTest::SetUp();
-    g_ = gc_new<ZuGraphics>();
-  }
-
   // A surface that lets its pixels go once the texture holds them, as loaded pictures do.
   static ZuSurface* Loaded(const Bytes& rgba, int w, int h) {
     auto* data = static_cast<unsigned char*>(std::malloc(rgba.size()));
@@ -76,8 +71,6 @@ class SurfaceTextureSize : public GlWindowTest {
     g_->EndRender();
     return Screen(g_);
   }
-
-  ZuGraphics* g_ = nullptr;
 };
 
 TEST_F(SurfaceTextureSize, TransparentRightAndBottomPartsAreLeftOutYetDrawTheSame) {
