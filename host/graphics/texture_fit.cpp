@@ -2,20 +2,30 @@
 
 namespace {
 
-bool Covered(const unsigned char* pixels, int width, int depth, int x, int y) {
-  return pixels[(static_cast<size_t>(y) * width + x) * depth + depth - 1] != 0;
+const unsigned char* AlphaOf(const unsigned char* pixels, int width, int depth, int x, int y) {
+  return pixels + (static_cast<size_t>(y) * width + x) * depth + depth - 1;
 }
 
-// The number of lines from the start up to and including the last one that holds a pixel
-// not fully transparent.
-int CoveredLines(const unsigned char* pixels, int width, int height, int depth, bool columns) {
-  const int lines = columns ? width : height;
-  const int along = columns ? height : width;
-  for (int line = lines - 1; line >= 0; --line) {
-    for (int i = 0; i < along; ++i) {
-      if (columns ? Covered(pixels, width, depth, line, i) : Covered(pixels, width, depth, i, line)) {
-        return line + 1;
+// The number of columns from the left up to and including the last one that holds a pixel
+// not fully transparent. Row by row, each row read only right of what earlier rows covered.
+int CoveredColumns(const unsigned char* pixels, int width, int height, int depth) {
+  int covered = 0;
+  for (int y = 0; y < height && covered < width; ++y) {
+    for (int x = width - 1; x >= covered; --x) {
+      if (*AlphaOf(pixels, width, depth, x, y) != 0) {
+        covered = x + 1;
+        break;
       }
+    }
+  }
+  return covered;
+}
+
+// The number of rows from the top up to and including the last one that holds such a pixel.
+int CoveredRows(const unsigned char* pixels, int width, int height, int depth) {
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      if (*AlphaOf(pixels, width, depth, x, y) != 0) return y + 1;
     }
   }
   return 0;
@@ -27,7 +37,8 @@ int zu_graphics_TextureSide(const unsigned char* pixels, int width, int height, 
                             bool columns) {
   int side = columns ? width : height;
   if (depth != 2 && depth != 4) return side;
-  const int covered = CoveredLines(pixels, width, height, depth, columns);
+  const int covered = columns ? CoveredColumns(pixels, width, height, depth)
+                              : CoveredRows(pixels, width, height, depth);
   while (side % 2 == 0 && covered < side / 2) side /= 2;
   return side;
 }
