@@ -3,6 +3,9 @@
 #if __has_include(<AL/alext.h>)
 #include <AL/alext.h>
 #endif
+#if __has_include(<AL/efx.h>)
+#include <AL/efx.h>
+#endif
 
 #include "host/audio/audio.h"
 #include "host/audio/discarded_buffers.h"
@@ -11,15 +14,23 @@
 namespace {
 
 // Many effects at once can add up past full scale. Where the device can, a limiter on the
-// final mix turns the level down for the moment rather than let the peaks clip.
+// final mix turns the level down for the moment rather than let the peaks clip. No sound
+// goes to an effect slot, so the voices get no auxiliary sends: the two a context has by
+// default give each of the library's 256 voices gains and filters, some 750 KB in all.
 ALCcontext* CreateContext(ALCdevice* device) {
+  ALCint attributes[5] = {};
+  int count = 0;
+#ifdef ALC_MAX_AUXILIARY_SENDS
+  attributes[count++] = ALC_MAX_AUXILIARY_SENDS;
+  attributes[count++] = 0;
+#endif
 #ifdef ALC_OUTPUT_LIMITER_SOFT
   if (alcIsExtensionPresent(device, "ALC_SOFT_output_limiter")) {
-    const ALCint attributes[] = {ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
-    return alcCreateContext(device, attributes);
+    attributes[count++] = ALC_OUTPUT_LIMITER_SOFT;
+    attributes[count++] = ALC_TRUE;
   }
 #endif
-  return alcCreateContext(device, nullptr);
+  return alcCreateContext(device, count > 0 ? attributes : nullptr);
 }
 
 }  // namespace

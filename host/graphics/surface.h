@@ -1,6 +1,8 @@
 // The renderer's image: a GL texture made from pixels in system memory. The pixels are let
 // go once the texture holds them, unless the surface is written piecewise (SetSubData),
-// which keeps its copy to write into. The texture belongs to the GL objects of the window
+// which keeps its copy to write into. A texture made from pixels that are let go holds only
+// what drawing needs: no fully transparent right or bottom part it can do without, white or
+// grey pictures in fewer bytes a pixel. The texture belongs to the GL objects of the window
 // it was made in, which the host's next window shares; a window that does not share them
 // makes the texture again on next use, from the pixels if they were kept (blank if not).
 #pragma once
@@ -29,7 +31,8 @@ class ZuSurface : public Object {
   void SetData(unsigned char* data, int width, int height, int depth);
   // Writes a w x h rectangle of 0xAARRGGBB ints at (x, y), premultiplied, into an RGBA
   // surface; source row r starts at src + r·pitch. A live texture gets the rectangle too.
-  // Ignored for other formats and for rectangles not inside the surface.
+  // Ignored for other formats and for rectangles not inside the surface. A picture
+  // whose texture holds it fitted (trimmed or packed) is first read back from it whole.
   void SetSubData(int x, int y, int w, int h, const int* src, int pitch);
   // Makes the texture current, creating it (from the pixels) when this context has none.
   void Bind();
@@ -45,7 +48,7 @@ class ZuSurface : public Object {
   unsigned char* pixels = nullptr;  // rows top first, `depth` bytes a pixel; null once let go
   int width = 0;
   int height = 0;
-  int depth = 0;
+  int depth = 0;             // lower once the texture holds a white or grey RGBA picture
   int glFormat = 0;
   int textureSeq = -1;      // glfwGraphicsSeq when the texture was made; -1: none
   uint32_t textureName = 0;
@@ -54,10 +57,15 @@ class ZuSurface : public Object {
 
  private:
   void DefineTexture();
+  void PackPixels();
+  void RecoverFittedPicture();
   void UploadRows(int x, int y, int w, int h);
 
   bool textureOutdated_ = false;  // the pixels were replaced after the texture was made
   bool keepPixels_ = false;       // written piecewise: the copy stays
+  int textureFormat_ = 0;         // the texture's internal format; 0 until it is first made
+  bool packed_ = false;           // an RGBA picture held in fewer bytes a pixel
+  bool trimmed_ = false;          // the texture leaves out a transparent right or bottom part
   int textureWidth_ = 0;
   int textureHeight_ = 0;
   ZuOpaqueMap opaque_;
