@@ -222,7 +222,7 @@ void ZuGlfwGame::RenderGame() {
   if (!_screenshotWanted || !window || !Started()) return;
   _screenshotWanted = false;
   int width, height;
-  _windowSystem.FramebufferSize(&width, &height);
+  glfwGetFramebufferSize(window, &width, &height);
   zu_TakeScreenshot(zu_ScreenshotFolder(ZuEnvironment::FromProcess()), width, height);
 }
 

@@ -42,11 +42,6 @@ void ZuGlfwWindowSystem::WindowSize(int* width, int* height) const {
   *height = window_ ? height_ : 0;
 }
 
-void ZuGlfwWindowSystem::FramebufferSize(int* width, int* height) const {
-  *width = window_ ? framebufferWidth_ : 0;
-  *height = window_ ? framebufferHeight_ : 0;
-}
-
 // A window that outlives its host stops reporting to it.
 ZuGlfwWindowSystem::~ZuGlfwWindowSystem() {
   if (window_) Follow(window_, false);
@@ -57,7 +52,6 @@ void ZuGlfwWindowSystem::SetWindow(GLFWwindow* window) {
   window_ = window;
   if (!window_) return;
   glfwGetWindowSize(window_, &width_, &height_);
-  glfwGetFramebufferSize(window_, &framebufferWidth_, &framebufferHeight_);
   focused_ = glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
   Follow(window_, true);
 }
@@ -65,7 +59,6 @@ void ZuGlfwWindowSystem::SetWindow(GLFWwindow* window) {
 void ZuGlfwWindowSystem::Follow(GLFWwindow* window, bool follow) {
   glfwSetWindowUserPointer(window, follow ? this : nullptr);
   glfwSetWindowSizeCallback(window, follow ? OnWindowSize : nullptr);
-  glfwSetFramebufferSizeCallback(window, follow ? OnFramebufferSize : nullptr);
   glfwSetWindowFocusCallback(window, follow ? OnFocus : nullptr);
 }
 
@@ -73,13 +66,6 @@ void ZuGlfwWindowSystem::OnWindowSize(GLFWwindow* window, int width, int height)
   if (auto* system = static_cast<ZuGlfwWindowSystem*>(glfwGetWindowUserPointer(window))) {
     system->width_ = width;
     system->height_ = height;
-  }
-}
-
-void ZuGlfwWindowSystem::OnFramebufferSize(GLFWwindow* window, int width, int height) {
-  if (auto* system = static_cast<ZuGlfwWindowSystem*>(glfwGetWindowUserPointer(window))) {
-    system->framebufferWidth_ = width;
-    system->framebufferHeight_ = height;
   }
 }
 

@@ -48,18 +48,14 @@ class ZuGlfwWindowSystem final : public ZuWindowSystem {
   void CursorPosition(double* x, double* y) const;
   // The window's client size in screen coordinates; 0, 0 without a window.
   void WindowSize(int* width, int* height) const;
-  // The size of the window's drawable in pixels; 0, 0 without a window.
-  void FramebufferSize(int* width, int* height) const;
 
  private:
   static void OnWindowSize(GLFWwindow* window, int width, int height);
-  static void OnFramebufferSize(GLFWwindow* window, int width, int height);
   static void OnFocus(GLFWwindow* window, int focused);
   void Follow(GLFWwindow* window, bool follow);
 
   GLFWwindow* window_ = nullptr;
   int width_ = 0, height_ = 0;
-  int framebufferWidth_ = 0, framebufferHeight_ = 0;
   bool focused_ = false;
 };
 
