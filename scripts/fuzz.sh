@@ -41,7 +41,7 @@ if sox --version > /dev/null 2>&1; then
 fi
 
 # Images (PNG, the only kind decoded): the art in its smallest tier, and tiny files in the
-# other PNG layouts (grey, alpha, palette, 16 bits, interlaced).
+# other PNG layouts (grey, alpha, palette, 16 bits, interlaced, RGBA).
 find "$data_dir" -name '*.png' ! -name '*-hd*.png' -exec cp {} "$seeds/image_decoding/" \;
 if convert -version > /dev/null 2>&1; then
   images=$seeds/image_decoding
@@ -51,6 +51,11 @@ if convert -version > /dev/null 2>&1; then
   convert -size 5x3 gradient:red-blue "PNG8:$images/palette.png"
   convert -size 4x4 gradient: -depth 16 "$images/deep.png"
   convert -size 9x9 gradient: -interlace PNG "$images/interlaced.png"
+  # An empty data chunk straight after the header: valid, rare, and a path of its own in
+  # the decoder.
+  convert -size 3x2 xc:red PNG32:"$images/rgba.png"
+  { head -c 33 "$images/rgba.png"; printf '\x00\x00\x00\x00IDAT\x35\xaf\x06\x1e'
+    tail -c +34 "$images/rgba.png"; } > "$images/empty_first_data_chunk.png"
 fi
 
 # Saved progress: an all-zero state (every checksum 0), one with options, badges and a
