@@ -80,9 +80,16 @@ void zu_graphics_DrawImage(c_Image* image, float x, float y, int frame) {
 void zu_graphics_DrawImage2(c_Image* image, float x, float y, float rotation, float scaleX,
                             float scaleY, int frame) {
   if (!zu_graphics_renderDevice || !image) return;
-  zu_graphics_Affine m = zu_graphics_CurrentMatrix().Moved(x, y);
-  if (rotation != 0.0f) m = m.Turned(rotation);
-  m = m.Scaled(scaleX, scaleY).Moved(-image->m_HandleX, -image->m_HandleY);
+  zu_graphics_Affine m;
+  if (rotation == 0.0f && !zu_graphics_context->m_Transformed) {
+    // From the identity the products by 1 and 0 change no value (up to the sign of a zero).
+    const float handleX = scaleX * -image->m_HandleX, handleY = scaleY * -image->m_HandleY;
+    m = {scaleX, 0.0f, 0.0f, scaleY, handleX + x, handleY + y};
+  } else {
+    m = zu_graphics_CurrentMatrix().Moved(x, y);
+    if (rotation != 0.0f) m = m.Turned(rotation);
+    m = m.Scaled(scaleX, scaleY).Moved(-image->m_HandleX, -image->m_HandleY);
+  }
   zu_graphics_renderDevice->SetMatrix(m.ix, m.iy, m.jx, m.jy, m.tx, m.ty);
   DrawFrame(image, 0.0f, 0.0f, frame);
   zu_graphics_context->m_MatrixPending = 1;

@@ -8,16 +8,17 @@
 // A vertex colour from channels 0..255 and alpha 0..1: each byte is the float product
 // truncated (R = r·a, G = g·a, B = b·a, A = 255·a), packed so the bytes in memory read
 // R, G, B, A. Products outside 0..255 (and NaN, as 0) are held to the byte range. Worked
-// out for nearly every command of every frame, so without branches.
-inline uint32_t zu_graphics_ColourByte(float product) {
-  product = product > 0.0f ? product : 0.0f;  // NaN too
-  product = product < 255.0f ? product : 255.0f;
-  return static_cast<uint32_t>(product);
-}
-
+// out for nearly every command of every frame, so as one vector without branches.
 inline uint32_t zu_graphics_EncodeColor(float r, float g, float b, float a) {
-  return zu_graphics_ColourByte(255.0f * a) << 24 | zu_graphics_ColourByte(b * a) << 16 |
-         zu_graphics_ColourByte(g * a) << 8 | zu_graphics_ColourByte(r * a);
+  using Floats = float __attribute__((vector_size(16)));
+  using Ints = int32_t __attribute__((vector_size(16)));
+  const Floats zero = {}, most = {255.0f, 255.0f, 255.0f, 255.0f};
+  Floats products = Floats{r, g, b, 255.0f} * a;
+  products = products > zero ? products : zero;  // NaN too
+  products = products < most ? products : most;
+  const Ints bytes = __builtin_convertvector(products, Ints);
+  return static_cast<uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16) |
+         static_cast<uint32_t>(bytes[3]) << 24;
 }
 
 // Premultiplies `count` pixels of `depth` bytes in place: RGBA colour bytes and the

@@ -4,7 +4,21 @@
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 
+#include <cstring>
+
 #include "host/window_system.h"
+
+namespace {
+
+constexpr uint32_t kOneBits = 0x3f800000u;  // 1.0f
+
+uint32_t Bits(float value) {
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+}  // namespace
 
 ZuGraphics::ZuGraphics() {
   ReadWindowSize();
@@ -112,7 +126,13 @@ void ZuGraphics::SetMatrix(float new_ix, float new_iy, float new_jx, float new_j
   jy = new_jy;
   tx = new_tx;
   ty = new_ty;
-  transformed = !(ix == 1.0f && iy == 0.0f && jx == 0.0f && jy == 1.0f && tx == 0.0f && ty == 0.0f);
+  // Not the identity, told from the bits (1.0 has one pattern, and a zero of either sign
+  // shifts to 0): every sprite sets a matrix, and this is cheaper than six comparisons.
+  const uint32_t differs = (Bits(new_ix) ^ kOneBits) | (Bits(new_jy) ^ kOneBits) |
+                           (Bits(new_iy) << 1) | (Bits(new_jx) << 1) | (Bits(new_tx) << 1) |
+                           (Bits(new_ty) << 1);
+  transformed = differs != 0;
+  axisAligned_ = ((Bits(new_iy) | Bits(new_jx)) << 1) == 0;
 }
 
 void ZuGraphics::StartBatch(int kind, ZuSurface* surface) {
@@ -121,6 +141,13 @@ void ZuGraphics::StartBatch(int kind, ZuSurface* surface) {
   batchSurface = surface;
   batchBlended = false;
   batchCount = 0;
+}
+
+void ZuGraphics::StartTexturedQuads(ZuSurface* surface) {
+  PrepareTexture(surface);
+  if (surface != batchSurface || batchKind != ZU_BATCH_QUADS || batchCount > kBatchVertices - 4) {
+    StartBatch(ZU_BATCH_QUADS, surface);
+  }
 }
 
 void ZuGraphics::Flush() {

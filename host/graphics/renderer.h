@@ -113,6 +113,17 @@ class ZuGraphics : public Object {
       v[3].x = x, v[3].y = bottom;
       return;
     }
+    if (axisAligned_) {
+      // Scaled and moved only (an upright sprite): the products by a zero, left out, would
+      // change no value (up to the sign of a zero).
+      const float left = ix * x + tx, top = jy * y + ty;
+      const float rightEdge = ix * right + tx, bottomEdge = jy * bottom + ty;
+      v[0].x = left, v[0].y = top;
+      v[1].x = rightEdge, v[1].y = top;
+      v[2].x = rightEdge, v[2].y = bottomEdge;
+      v[3].x = left, v[3].y = bottomEdge;
+      return;
+    }
     const float leftX = ix * x, rightX = ix * right, topX = jx * y, bottomX = jx * bottom;
     const float leftY = iy * x, rightY = iy * right, topY = jy * y, bottomY = jy * bottom;
     v[0].x = leftX + topX + tx, v[0].y = leftY + topY + ty;
@@ -163,6 +174,18 @@ class ZuGraphics : public Object {
     batchCount += count;
     return first;
   }
+  // Room for one quad textured by `surface`. A quad of the surface the batch is drawing,
+  // the common case, takes no call: the texture was prepared when the batch began. The
+  // caller marks the batch blended unless the quad is opaque.
+  ZuVertex* TexturedQuad(ZuSurface* surface) {
+    if (surface != batchSurface || batchKind != ZU_BATCH_QUADS || batchCount == 0 ||
+        batchCount > kBatchVertices - 4) [[unlikely]] {
+      StartTexturedQuads(surface);
+    }
+    ZuVertex* first = vertexBuffer + batchCount;
+    batchCount += 4;
+    return first;
+  }
   // The current colour encoded, worked out once for each change of colour or alpha
   // that is drawn with (a command usually sets both).
   uint32_t VertexColour() {
@@ -181,6 +204,8 @@ class ZuGraphics : public Object {
  private:
   // Draws what the batch holds and starts an empty one of `kind` and `surface`.
   void StartBatch(int kind, ZuSurface* surface);
+  // Prepares the surface's texture and makes the batch one of its quads with room for one.
+  void StartTexturedQuads(ZuSurface* surface);
   void DrawBatch();
   void ReadWindowSize();
 
@@ -191,6 +216,7 @@ class ZuGraphics : public Object {
   bool colourDue_ = false;  // colour or alpha changed since vertexColor was encoded
   bool blendEnabled_ = true;
   bool textureEnabled_ = false;
+  bool axisAligned_ = true;  // the matrix neither turns nor shears: iy and jx are zero
   bool scissorKnown_ = false;
   bool scissorEnabled_ = false;
   int scissor_[4] = {0, 0, 0, 0};

@@ -82,27 +82,32 @@ void ZuGraphics::DrawPoly2(const Array<float>& xyuv, ZuSurface* surface, int src
 
 void ZuGraphics::DrawSurface(ZuSurface* surface, float x, float y) {
   if (!surface) return;
-  PrepareTexture(surface);
+  ZuVertex* v = TexturedQuad(surface);
   const int w = surface->Width();
   const int h = surface->Height();
-  const bool opaque = OpaqueColour() && surface->SampledRectOpaque(0, 0, w, h);
-  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface, !opaque);
+  const uint32_t colour = VertexColour();
+  // A batch already blended stays so, whatever this quad is.
+  if (!batchBlended && !(OpaqueColour() && surface->SampledRectOpaque(0, 0, w, h))) {
+    batchBlended = true;
+  }
   PlaceQuad(v, x, y, static_cast<float>(w), static_cast<float>(h));
   FinishQuad(v, 0.0f, 0.0f, static_cast<float>(w) * surface->uScale,
-             static_cast<float>(h) * surface->vScale, VertexColour());
+             static_cast<float>(h) * surface->vScale, colour);
 }
 
 void ZuGraphics::DrawSurface2(ZuSurface* surface, float x, float y, int srcx, int srcy, int srcw,
                               int srch) {
   if (!surface) return;
-  PrepareTexture(surface);
-  const bool opaque = OpaqueColour() && surface->SampledRectOpaque(srcx, srcy, srcw, srch);
-  ZuVertex* v = Begin(ZU_BATCH_QUADS, 4, surface, !opaque);
+  ZuVertex* v = TexturedQuad(surface);
+  const uint32_t colour = VertexColour();
+  if (!batchBlended && !(OpaqueColour() && surface->SampledRectOpaque(srcx, srcy, srcw, srch))) {
+    batchBlended = true;
+  }
   const float w = static_cast<float>(srcw);
   const float h = static_cast<float>(srch);
   PlaceQuad(v, x, y, w, h);
   const float left = static_cast<float>(srcx);
   const float top = static_cast<float>(srcy);
   FinishQuad(v, left * surface->uScale, top * surface->vScale, (left + w) * surface->uScale,
-             (top + h) * surface->vScale, VertexColour());
+             (top + h) * surface->vScale, colour);
 }

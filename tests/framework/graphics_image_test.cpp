@@ -5,9 +5,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "framework/app.h"
 #include "framework/graphics.h"
+#include "framework/graphics_affine.h"
 #include "tests/framework/recording_graphics.h"
 #include "tests/host/graphics/png_files.h"
 
@@ -117,6 +119,25 @@ TEST_F(ImageDrawing, TurnedAndScaledImagesTurnAboutTheirHandle) {
   EXPECT_EQ(device_->calls[1], (RendererCall{"DrawSurface2", {0, 0, 16, 0, 16, 16}, image->m_Surface}));
   EXPECT_EQ(zu_graphics_context->m_MatrixSp, 0);
   EXPECT_EQ(zu_graphics_context->m_Tx, 1);
+}
+
+TEST_F(ImageDrawing, UprightImagesUnderNoMatrixGetExactlyWhatTheMatrixCallsWouldGive) {
+  c_Image* image = Cut(BlankSurface(64, 32), 16, 16, 8, 0);
+  std::mt19937 random(7);
+  std::uniform_real_distribution<float> position(-700, 700), scale(-3, 3), handle(-20, 20);
+  for (int i = 0; i < 1000; ++i) {
+    image->m_HandleX = handle(random), image->m_HandleY = handle(random);
+    const float x = position(random), y = position(random);
+    const float scaleX = scale(random), scaleY = i % 2 ? scaleX : scale(random);
+    device_->calls.clear();
+    zu_graphics_DrawImage2(image, x, y, 0, scaleX, scaleY, 0);
+    const zu_graphics_Affine m = zu_graphics_Affine{1, 0, 0, 1, 0, 0}
+                                     .Moved(x, y)
+                                     .Scaled(scaleX, scaleY)
+                                     .Moved(-image->m_HandleX, -image->m_HandleY);
+    ASSERT_EQ(device_->calls[0], (RendererCall{"SetMatrix", {m.ix, m.iy, m.jx, m.jy, m.tx, m.ty}}))
+        << "drawn at " << x << ", " << y;
+  }
 }
 
 class ImageLoading : public ImageDrawing {

@@ -2,6 +2,9 @@
 // renderer, so the batch is never drawn and no GL context is needed.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "host/graphics/renderer.h"
 
 namespace {
@@ -52,6 +55,41 @@ TEST(Batch, TextureCoordinatesArePixelPositionsTimesTheScales) {
   EXPECT_FLOAT_EQ(v[8].u, 11.0f / 128);  // polygon: (u + srcx) · uScale
   EXPECT_FLOAT_EQ(v[8].v, 22.0f / 64);
   EXPECT_EQ(g->batchCount, 12);
+}
+
+TEST(Batch, OnlyTheIdentityIsUntransformedZerosOfEitherSignIncluded) {
+  ZuGraphics* g = gc_new<ZuGraphics>();
+  g->SetMatrix(1, -0.0f, -0.0f, 1, -0.0f, 0);
+  EXPECT_FALSE(g->transformed);
+  const float tiny = 1e-45f, nan = std::nanf("");
+  for (const float odd : {tiny, -tiny, nan, 1.0f}) {
+    for (int slot = 0; slot < 6; ++slot) {
+      float m[6] = {1, 0, 0, 1, 0, 0};
+      m[slot] = slot == 0 || slot == 3 ? (odd == 1.0f ? 1.0000001f : odd) : odd;
+      g->SetMatrix(m[0], m[1], m[2], m[3], m[4], m[5]);
+      EXPECT_TRUE(g->transformed) << "slot " << slot << " holding " << m[slot];
+    }
+  }
+}
+
+// An upright matrix leaves out the products by its zeros; the corners must not change.
+TEST(Batch, CornersUnderAnyMatrixAreTheMatrixTimesThePoint) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<float> value(-500, 500), scale(-4, 4);
+  for (int i = 0; i < 2000; ++i) {
+    ZuGraphics* g = gc_new<ZuGraphics>();
+    const bool turned = i % 3 == 0;
+    const float ix = scale(random), jy = scale(random), iy = turned ? scale(random) : 0.0f;
+    const float jx = turned ? scale(random) : 0.0f, tx = value(random), ty = value(random);
+    g->SetMatrix(ix, iy, jx, jy, tx, ty);
+    const float x = value(random), y = value(random), w = scale(random) * 20, h = scale(random) * 20;
+    g->DrawRect(x, y, w, h);
+    const float xs[4] = {x, x + w, x + w, x}, ys[4] = {y, y, y + h, y + h};
+    for (int c = 0; c < 4; ++c) {
+      ASSERT_EQ(g->vertexBuffer[c].x, ix * xs[c] + jx * ys[c] + tx) << "corner " << c;
+      ASSERT_EQ(g->vertexBuffer[c].y, iy * xs[c] + jy * ys[c] + ty) << "corner " << c;
+    }
+  }
 }
 
 }  // namespace
