@@ -56,6 +56,10 @@ if convert -version > /dev/null 2>&1; then
   convert -size 3x2 xc:red PNG32:"$images/rgba.png"
   { head -c 33 "$images/rgba.png"; printf '\x00\x00\x00\x00IDAT\x35\xaf\x06\x1e'
     tail -c +34 "$images/rgba.png"; } > "$images/empty_first_data_chunk.png"
+  # A second data chunk claiming a gigabyte in a file of a few hundred bytes: refused
+  # before the decoder sizes a buffer for it.
+  { head -c -12 "$images/rgba.png"; printf '\x41\x45\x00\x00IDAT0123456789abcdef'; } \
+    > "$images/overlong_chunk.png"
 fi
 
 # Saved progress: an all-zero state (every checksum 0), one with options, badges and a

@@ -111,6 +111,20 @@ TEST_F(ImageFiles, PicturesTooLargeToCountInAnIntGiveNull) {
   }
 }
 
+// What a file claims must fit what it holds; the densest real pictures still decode.
+TEST_F(ImageFiles, FilesClaimingMoreThanTheyHoldAreRefusedYetDenseOnesDecode) {
+  const std::string dense = folder_.Path("dense.png");
+  ASSERT_EQ(std::system(("convert -size 2000x2000 xc:black 'PNG8:" + dense + "'").c_str()), 0);
+  const Decoded flat(dense);
+  EXPECT_EQ(flat.width, 2000);  // some 4 MB from some 4 KB, near deflate's limit
+  std::ifstream file(dense, std::ios::binary);
+  Bytes overlong{std::istreambuf_iterator<char>(file), {}};
+  overlong.resize(overlong.size() - 12);  // the end marker gives way to a chunk of 1 GB
+  overlong.insert(overlong.end(), {0x40, 0, 0, 0, 'I', 'D', 'A', 'T', 1, 2, 3, 4});
+  EXPECT_EQ(Decoded(folder_.Write("overlong.png", overlong)).pixels, nullptr);
+  EXPECT_EQ(Decoded(folder_.Write("claims.png", HugePngHeader(20000))).pixels, nullptr);
+}
+
 TEST_F(ImageFiles, OnlyPngFilesAreDecoded) {
   for (const char* kind : {"png", "bmp", "jpg", "tga", "gif"}) {
     SCOPED_TRACE(kind);
