@@ -3,6 +3,7 @@
 
 ZuGraphics* zu_graphics_device = nullptr;
 ZuGraphics* zu_graphics_renderDevice = nullptr;
+ZuGraphics* zu_graphics_plainRenderDevice = nullptr;
 c_GraphicsContext* zu_graphics_context = nullptr;
 
 namespace {
@@ -18,6 +19,7 @@ const gc_roots graphics_roots([] {
 void zu_graphics_Init() {
   gc_assign(zu_graphics_device, static_cast<ZuGraphics*>(nullptr));
   gc_assign(zu_graphics_renderDevice, static_cast<ZuGraphics*>(nullptr));
+  zu_graphics_plainRenderDevice = nullptr;
   gc_assign(zu_graphics_context, gc_new<c_GraphicsContext>()->m_new());
   c_Image::m_DefaultFlags = 0;
 }

@@ -1,4 +1,6 @@
 // The module's frame bracket, render state and drawing calls.
+#include <typeinfo>
+
 #include "framework/app.h"
 #include "framework/graphics.h"
 #include "framework/graphics_affine.h"
@@ -6,6 +8,8 @@
 
 void zu_graphics_BeginRender() {
   gc_assign(zu_graphics_renderDevice, zu_graphics_device);
+  ZuGraphics* device = zu_graphics_device;
+  zu_graphics_plainRenderDevice = device && typeid(*device) == typeid(ZuGraphics) ? device : nullptr;
   c_GraphicsContext* c = zu_graphics_context;
   c->m_MatrixSp = 0;
   c->m_Ix = 1.0f, c->m_Iy = 0.0f, c->m_Jx = 0.0f, c->m_Jy = 1.0f, c->m_Tx = 0.0f, c->m_Ty = 0.0f;
@@ -20,6 +24,7 @@ void zu_graphics_BeginRender() {
 
 void zu_graphics_EndRender() {
   gc_assign(zu_graphics_renderDevice, static_cast<ZuGraphics*>(nullptr));
+  zu_graphics_plainRenderDevice = nullptr;
 }
 
 void zu_graphics_SetScissor(float x, float y, float w, float h) {
@@ -58,10 +63,23 @@ void DrawFrame(c_Image* image, float x, float y, int frame) {
   c_Frame* f = image->m_Frames[frame];
   if (image->m_Flags & c_Image::WholeSurface) {
     zu_graphics_renderDevice->DrawSurface(image->m_Surface, x, y);
+  } else if (ZuGraphics* plain = zu_graphics_plainRenderDevice) {
+    plain->ZuGraphics::DrawSurface2(image->m_Surface, x, y, f->m_X, f->m_Y, image->m_Width,
+                                    image->m_Height);
   } else {
     zu_graphics_renderDevice->DrawSurface2(image->m_Surface, x, y, f->m_X, f->m_Y, image->m_Width,
                                            image->m_Height);
   }
+}
+
+// The matrix for drawing an image turned and scaled about its handle at (x, y), under the
+// module's matrix. Kept out of line: its call for the sine would cost the upright path
+// registers.
+[[gnu::noinline]] zu_graphics_Affine ImageMatrix(c_Image* image, float x, float y,
+                                                 float rotation, float scaleX, float scaleY) {
+  zu_graphics_Affine m = zu_graphics_CurrentMatrix().Moved(x, y);
+  if (rotation != 0.0f) m = m.Turned(rotation);
+  return m.Scaled(scaleX, scaleY).Moved(-image->m_HandleX, -image->m_HandleY);
 }
 
 }  // namespace
@@ -86,11 +104,13 @@ void zu_graphics_DrawImage2(c_Image* image, float x, float y, float rotation, fl
     const float handleX = scaleX * -image->m_HandleX, handleY = scaleY * -image->m_HandleY;
     m = {scaleX, 0.0f, 0.0f, scaleY, handleX + x, handleY + y};
   } else {
-    m = zu_graphics_CurrentMatrix().Moved(x, y);
-    if (rotation != 0.0f) m = m.Turned(rotation);
-    m = m.Scaled(scaleX, scaleY).Moved(-image->m_HandleX, -image->m_HandleY);
+    m = ImageMatrix(image, x, y, rotation, scaleX, scaleY);
   }
-  zu_graphics_renderDevice->SetMatrix(m.ix, m.iy, m.jx, m.jy, m.tx, m.ty);
+  if (ZuGraphics* plain = zu_graphics_plainRenderDevice) {
+    plain->ZuGraphics::SetMatrix(m.ix, m.iy, m.jx, m.jy, m.tx, m.ty);
+  } else {
+    zu_graphics_renderDevice->SetMatrix(m.ix, m.iy, m.jx, m.jy, m.tx, m.ty);
+  }
   DrawFrame(image, 0.0f, 0.0f, frame);
   zu_graphics_context->m_MatrixPending = 1;
 }

@@ -4,21 +4,7 @@
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 
-#include <cstring>
-
 #include "host/window_system.h"
-
-namespace {
-
-constexpr uint32_t kOneBits = 0x3f800000u;  // 1.0f
-
-uint32_t Bits(float value) {
-  uint32_t bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  return bits;
-}
-
-}  // namespace
 
 ZuGraphics::ZuGraphics() {
   ReadWindowSize();
@@ -78,21 +64,7 @@ void ZuGraphics::Cls(float r, float g, float b) {
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
-void ZuGraphics::SetAlpha(float a) {
-  alpha = a;
-  colourDue_ = true;
-}
-
-void ZuGraphics::SetColor(float r, float g, float b) {
-  colorR = r;
-  colorG = g;
-  colorB = b;
-  colourDue_ = true;
-}
-
-void ZuGraphics::SetBlend(int mode) {
-  const bool additive = mode == 1;
-  if (additive == additiveBlend_) return;
+void ZuGraphics::ChangeBlend(bool additive) {
   Flush();
   additiveBlend_ = additive;
   glBlendFunc(GL_ONE, additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
@@ -116,23 +88,6 @@ void ZuGraphics::SetScissor(int x, int y, int w, int h) {
   for (int i = 0; i < 4; ++i) scissor_[i] = gl_rect[i];
   glEnable(GL_SCISSOR_TEST);
   glScissor(gl_rect[0], gl_rect[1], gl_rect[2], gl_rect[3]);
-}
-
-void ZuGraphics::SetMatrix(float new_ix, float new_iy, float new_jx, float new_jy, float new_tx,
-                           float new_ty) {
-  ix = new_ix;
-  iy = new_iy;
-  jx = new_jx;
-  jy = new_jy;
-  tx = new_tx;
-  ty = new_ty;
-  // Not the identity, told from the bits (1.0 has one pattern, and a zero of either sign
-  // shifts to 0): every sprite sets a matrix, and this is cheaper than six comparisons.
-  const uint32_t differs = (Bits(new_ix) ^ kOneBits) | (Bits(new_jy) ^ kOneBits) |
-                           (Bits(new_iy) << 1) | (Bits(new_jx) << 1) | (Bits(new_tx) << 1) |
-                           (Bits(new_ty) << 1);
-  transformed = differs != 0;
-  axisAligned_ = ((Bits(new_iy) | Bits(new_jx)) << 1) == 0;
 }
 
 void ZuGraphics::StartBatch(int kind, ZuSurface* surface) {

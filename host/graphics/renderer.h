@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "host/array.h"
 #include "host/gc.h"
@@ -55,14 +56,35 @@ class ZuGraphics : public Object {
   virtual bool LoadSurface__UNSAFE__(ZuSurface* surface, const String& path);
   // Drops the pending batch and clears the colour buffer (inside the scissor) to r, g, b.
   virtual void Cls(float r, float g, float b);
-  virtual void SetAlpha(float a);
-  virtual void SetColor(float r, float g, float b);
+  // The calls made for nearly every command are defined here, so that the graphics module
+  // can have them inlined (see zu_graphics_plainRenderDevice).
+  virtual void SetAlpha(float a) {
+    alpha = a;
+    colourDue_ = true;
+  }
+  virtual void SetColor(float r, float g, float b) {
+    colorR = r;
+    colorG = g;
+    colorB = b;
+    colourDue_ = true;
+  }
   // 1: additive; anything else: alpha blending of premultiplied colour.
-  virtual void SetBlend(int mode);
+  virtual void SetBlend(int mode) {
+    if ((mode == 1) != additiveBlend_) ChangeBlend(mode == 1);
+  }
   // Top-left window coordinates; the whole window switches the scissor test off.
   virtual void SetScissor(int x, int y, int w, int h);
   // x' = ix·x + jx·y + tx, y' = iy·x + jy·y + ty.
-  virtual void SetMatrix(float ix, float iy, float jx, float jy, float tx, float ty);
+  virtual void SetMatrix(float new_ix, float new_iy, float new_jx, float new_jy, float new_tx,
+                         float new_ty) {
+    ix = new_ix, iy = new_iy, jx = new_jx, jy = new_jy, tx = new_tx, ty = new_ty;
+    // Told from the bits (1.0 has one pattern, and a zero of either sign shifts to 0):
+    // every sprite sets a matrix, and this is cheaper than six float comparisons.
+    const uint32_t turnOrShear = (Bits(new_iy) | Bits(new_jx)) << 1;
+    transformed = (turnOrShear | (Bits(new_ix) ^ kOneBits) | (Bits(new_jy) ^ kOneBits) |
+                   (Bits(new_tx) | Bits(new_ty)) << 1) != 0;
+    axisAligned_ = turnOrShear == 0;
+  }
   virtual void DrawPoint(float x, float y);
   virtual void DrawRect(float x, float y, float w, float h);
   virtual void DrawLine(float x1, float y1, float x2, float y2);
@@ -202,6 +224,14 @@ class ZuGraphics : public Object {
   bool ClearedByRect(float x, float y, float w, float h);
 
  private:
+  static constexpr uint32_t kOneBits = 0x3f800000u;  // 1.0f
+  static uint32_t Bits(float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+  }
+  // Draws the batch and switches between additive and alpha blending.
+  void ChangeBlend(bool additive);
   // Draws what the batch holds and starts an empty one of `kind` and `surface`.
   void StartBatch(int kind, ZuSurface* surface);
   // Prepares the surface's texture and makes the batch one of its quads with room for one.
