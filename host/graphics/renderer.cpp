@@ -98,11 +98,9 @@ void ZuGraphics::StartBatch(int kind, ZuSurface* surface) {
   batchCount = 0;
 }
 
-void ZuGraphics::StartTexturedQuads(ZuSurface* surface) {
+ZuVertex* ZuGraphics::BeginTexturedQuad(ZuSurface* surface) {
   PrepareTexture(surface);
-  if (surface != batchSurface || batchKind != ZU_BATCH_QUADS || batchCount > kBatchVertices - 4) {
-    StartBatch(ZU_BATCH_QUADS, surface);
-  }
+  return Begin(ZU_BATCH_QUADS, 4, surface, false);  // the caller decides the blending
 }
 
 void ZuGraphics::Flush() {

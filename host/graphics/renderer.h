@@ -202,7 +202,7 @@ class ZuGraphics : public Object {
   ZuVertex* TexturedQuad(ZuSurface* surface) {
     if (surface != batchSurface || batchKind != ZU_BATCH_QUADS || batchCount == 0 ||
         batchCount > kBatchVertices - 4) [[unlikely]] {
-      StartTexturedQuads(surface);
+      return BeginTexturedQuad(surface);
     }
     ZuVertex* first = vertexBuffer + batchCount;
     batchCount += 4;
@@ -234,8 +234,8 @@ class ZuGraphics : public Object {
   void ChangeBlend(bool additive);
   // Draws what the batch holds and starts an empty one of `kind` and `surface`.
   void StartBatch(int kind, ZuSurface* surface);
-  // Prepares the surface's texture and makes the batch one of its quads with room for one.
-  void StartTexturedQuads(ZuSurface* surface);
+  // PrepareTexture and Begin for one quad of `surface`, out of TexturedQuad's way.
+  ZuVertex* BeginTexturedQuad(ZuSurface* surface);
   void DrawBatch();
   void ReadWindowSize();
 
