@@ -3,23 +3,21 @@
 # UndefinedBehaviorSanitizer on), seeds each from our real files and a few crafted ones,
 # and runs each for the given number of seconds. Any crash, leak, sanitizer report, time-out
 # or memory blow-up fails the run; the input that caused it is kept under
-# <fuzz dir>/findings/<target>/.
-#   scripts/fuzz.sh [seconds per target] [plain build dir with data/] [fuzz build dir]
+# build-fuzz/findings/<target>/. The seeds come from the plain build's data (build/data).
+#   scripts/fuzz.sh [seconds per target]
 set -uo pipefail
 seconds=${1:-60}
-data_dir=$(cd "${2:-build}" && pwd)/data
-fuzz_dir=${3:-build-fuzz}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+data_dir=$root/build/data
+fuzz_dir=$root/build-fuzz
 
 if [ ! -d "$data_dir/sfx" ]; then
   echo "fuzz: no generated data in $data_dir (build the program first)"; exit 1
 fi
 echo "== fuzz: configure and build ($fuzz_dir)"
-cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ > /dev/null || exit 1
-cmake --build "$fuzz_dir" --target zandrel_fuzz || exit 1
-fuzz_dir=$(cd "$fuzz_dir" && pwd)
+cmake --preset fuzzing > /dev/null || exit 1
+cmake --build --preset fuzzing || exit 1
 seeds=$fuzz_dir/seeds
 rm -rf "$seeds"
 mkdir -p "$seeds"/{wav_reader,ogg_reader,image_decoding,saved_progress}

@@ -1,24 +1,37 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the art pipeline and the tests need.
-# Safe to run again: packages already present are left as they are.
+# Installs the Debian packages a task needs, and nothing when they are all there (one quick
+# query, so every make target can afford to ask).
+#   scripts/setup.sh build   - build, run and check the desktop program
+#   scripts/setup.sh all     - also the sanitizer, fuzzing and browser builds and every test
 set -euo pipefail
+group=${1:-all}
 
-packages=(
+build_packages=(
   build-essential cmake ninja-build pkg-config
   libglfw3-dev libopenal-dev libstb-dev libvorbis-dev
   libgl1-mesa-dev libgl1-mesa-dri mesa-utils
   libcairo2-dev
-  xvfb xauth xdotool x11-utils imagemagick sox
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+)
+test_packages=(
+  xvfb xauth xdotool x11-utils imagemagick sox
   openal-info
   dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db pngquant
   emscripten node-acorn chromium nodejs
   clang libclang-rt-14-dev
 )
+case $group in
+  build) packages=("${build_packages[@]}") ;;
+  all) packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [build|all]" >&2; exit 2 ;;
+esac
 
+# dpkg-query fails for a package it has never heard of: that one is simply missing.
+installed=$({ dpkg-query -W -f='${db:Status-Status} ${Package}\n' "${packages[@]}" 2>/dev/null || true; } |
+  awk '$1 == "installed" { print $2 }')
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  grep -qxF "$p" <<< "$installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
@@ -29,6 +42,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+[ "$group" = all ] || exit 0
 # The browser tests' driver (playwright-core, which uses the system's Chromium), exactly as
 # locked; installed again only when the lock file changed.
 web_tests=$(cd "$(dirname "$0")/../tests/web" && pwd)

@@ -2,18 +2,17 @@
 # The long safety runs: every game for 100,000 random-input updates through the whole
 # shell (pause menu, focus loss, window-size changes) in the sanitizer build, then 200
 # starts of the real program over random state files on a virtual display.
-#   scripts/soak.sh [plain build dir] [sanitizer build dir]
+# Both builds are the presets' (build-asan, build).
 set -uo pipefail
-build_dir=${1:-build}
-asan_dir=${2:-build-asan}
+build_dir=build
+asan_dir=build-asan
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 status=0
 summary=()
 
 echo "== soak: sanitizer build ($asan_dir)"
-cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON > /dev/null &&
-  cmake --build "$asan_dir" || exit 1
+cmake --preset sanitizers > /dev/null && cmake --build --preset sanitizers || exit 1
 echo "== soak: 26 games x 100,000 updates (two processes)"
 began=$(date +%s)
 pids=()
@@ -34,8 +33,7 @@ passed=$(cat "$asan_dir"/soak-*.log | grep -c '^\[       OK \]')
 summary+=("games soak: $passed of 26 games passed in $(($(date +%s) - began)) s")
 
 echo "== soak: 200 starts over random state files"
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null &&
-  cmake --build "$build_dir" || exit 1
+cmake --preset plain > /dev/null && cmake --build --preset plain || exit 1
 if ZANDREL_STARTS=200 xvfb-run -a -s "-screen 0 1280x1024x24" \
   bash tests/host/random_state_starts_test.sh "$build_dir" "$build_dir/zandrel" \
   > "$build_dir/random-starts.log" 2>&1; then

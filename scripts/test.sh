@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the program twice (plain, and with AddressSanitizer + UndefinedBehaviorSanitizer)
-# and runs every test of each build through CTest. Tests that need a window or a sound
-# device run on a virtual X display (xvfb-run) with Mesa's software OpenGL and OpenAL
-# Soft's wave-file output.
+# The whole suite, as CI runs it: the plain build (every test, window, sound and end-to-end
+# ones included), the sanitizer build (ASan + UBSan, the unit tests), the fuzz targets and
+# the browser build in headless Chromium. Each build is a preset of CMakePresets.json, in
+# its own folder, and incremental. Tests that need a window or a sound device run on a
+# virtual X display (xvfb-run) with Mesa's software OpenGL and OpenAL Soft's wave-file
+# output.
 set -uo pipefail
-build_dir=${1:-build}
-asan_dir=${2:-build-asan}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
@@ -26,16 +26,15 @@ count_unit_tests() {
 status=0
 
 run_suite() {
-  local name=$1 dir=$2 ctest_args=$3; shift 3
+  local name=$1 preset=$2 dir=$3
   echo "== $name: configure and build ($dir)"
-  if ! cmake -S . -B "$dir" -G Ninja "$@" > /dev/null || ! cmake --build "$dir"; then
+  if ! cmake --preset "$preset" > /dev/null || ! cmake --build --preset "$preset"; then
     summary+=("$name: BUILD FAILED"); status=1; return
   fi
   echo "== $name: tests"
   local log="$dir/ctest.log"
   rm -rf "$dir/test-reports"
-  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-    ctest --test-dir "$dir" --output-on-failure --timeout 300 -j2 $ctest_args 2>&1 | tee "$log"
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --preset "$preset" 2>&1 | tee "$log"
   local rc=${PIPESTATUS[0]}
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
@@ -47,15 +46,13 @@ run_suite() {
 export ALSOFT_LOGLEVEL=0
 # Every test in the plain build; the unit tests again under the sanitizers (the window,
 # sound-device and end-to-end tests drive the real program and are slow under them).
-run_suite "plain build" "$build_dir" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  run_suite "sanitizer build (ASan+UBSan), unit tests" "$asan_dir" "-LE window" \
-  -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON
+run_suite "plain build" plain build
+run_suite "sanitizer build (ASan+UBSan), unit tests" sanitizers build-asan
 
 # The fuzz targets, about 30 s each, seeded from the plain build's data; any finding fails.
 run_fuzz_suite() {
-  local log="$build_dir/fuzz.log"
-  ./scripts/fuzz.sh 30 "$build_dir" build-fuzz 2>&1 | tee "$log"
+  local log=build/fuzz.log
+  ./scripts/fuzz.sh 30 2>&1 | tee "$log"
   local rc=${PIPESTATUS[0]}
   local runs
   runs=$(sed -n '/== fuzz summary/,$p' "$log" | tail -n +2 | paste -sd ';' -)
@@ -65,19 +62,19 @@ run_fuzz_suite() {
 run_fuzz_suite
 
 # --- browser build --------------------------------------------------------------------------
-# The program compiled by Emscripten into build-web/ (incremental, like the other builds),
+# The program compiled by Emscripten into build-web/site/ (incremental, like the other builds),
 # then driven in headless Chromium by tests/web: page, progress, start with sound, the menu
 # against the desktop program's picture of it (the plain build's program), a played game,
 # its score after a reload, refused storage.
 run_web_suite() {
-  local name="browser build" web_dir=${WEB_DIR:-build-web}
+  local name="browser build" web_dir=build-web
   echo "== $name: build ($web_dir)"
-  if ! ./scripts/build_web.sh "$build_dir" "$web_dir"; then
+  if ! ./scripts/build_web.sh; then
     summary+=("$name: BUILD FAILED"); status=1; return
   fi
   echo "== $name: tests"
   local log="$web_dir/web-tests.log"
-  ZANDREL_SITE="$web_dir" ZANDREL_NATIVE_BUILD="$build_dir" ZANDREL_WEB_OUT="$web_dir/e2e" \
+  ZANDREL_SITE="$web_dir/site" ZANDREL_NATIVE_BUILD=build ZANDREL_WEB_OUT="$web_dir/e2e" \
     node --test tests/web/ 2>&1 | tee "$log"
   local rc=${PIPESTATUS[0]} passed failed
   passed=$(grep -E '^# pass [0-9]+$' "$log" | awk '{print $3}')

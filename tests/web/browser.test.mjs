@@ -15,7 +15,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
 
-const site = path.resolve(process.env.ZANDREL_SITE || 'build-web');
+const site = path.resolve(process.env.ZANDREL_SITE || 'build-web/site');
 const nativeBuild = path.resolve(process.env.ZANDREL_NATIVE_BUILD || 'build');
 const out = path.resolve(process.env.ZANDREL_WEB_OUT || path.join(site, 'e2e'));
 const here = path.dirname(new URL(import.meta.url).pathname);
