@@ -58,6 +58,9 @@ async function startByTap(page, viewport) {
   await page.evaluate(state => Module.FS.writeFile('/zandrel/.vantorstate', state), preparedState());
   await page.touchscreen.tap(viewport.width / 2, viewport.height / 2);
   await awaitMenu(page);
+  // The game has the whole screen.
+  const box = await page.locator('#canvas').boundingBox();
+  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, viewport.width, viewport.height]);
 }
 // Every audio context the page makes.
 function recordAudioContexts() {
@@ -144,9 +147,13 @@ test('by touch alone: sound from the first tap, a game chosen, played with the p
   assert.deepEqual(await page.evaluate(() => zandrelContexts.map(c => c.state)), ['running']);
   const screen = units(LANDSCAPE);
 
+  // The system took the sound away (a locked phone): the next touch brings it back.
+  await page.evaluate(() => zandrelContexts[0].suspend());
+
   // The first card (game 1), then a tap on the title area starts it.
   const cardWidth = Math.floor((screen.w - 140) / 28);
   await press(cdp, page, screen.at(cardWidth * 1.5, screen.h - 40));
+  assert.deepEqual(await page.evaluate(() => zandrelContexts.map(c => c.state)), ['running']);
   const menu = await page.screenshot();
   await press(cdp, page, screen.at(60, screen.h / 2 - 20));
   await page.waitForTimeout(1000);
