@@ -5,6 +5,7 @@
 
 #include <emscripten.h>
 
+#include "host/browser_touch.h"
 #include "host/glfw_game.h"
 #include "host/main_loop.h"
 #include "host/window_system.h"
@@ -31,11 +32,12 @@ void ZuMainLoop::RunFramePass() {
   if (game_._suspended) return;
   if (game_._updateRate == 0) {
     game_.UpdateGame();
-    return;
+  } else {
+    // Not due yet: the next frame comes back to it.
+    if (game_._nextUpdate != 0.0 && game_._nextUpdate > windows_.Time()) return;
+    RunScheduledUpdates();  // runs at least one update
   }
-  // Not due yet: the next frame comes back to it.
-  if (game_._nextUpdate != 0.0 && game_._nextUpdate > windows_.Time()) return;
-  RunScheduledUpdates();
+  zu_browser_TouchesSeen();
 }
 
 #endif

@@ -7,11 +7,15 @@
 #     peak memory;
 #  3. building and submitting 2,499 sprites against bare GL quads on Mesa's no-op driver
 #     (GALLIUM_NOOP=1: every GL call made and validated, nothing drawn);
-#  4. each game's update, mean and 99th percentile.
+#  4. each game's update, mean and 99th percentile;
+#  5. the browser build (built into build-web/site) on a phone-sized page in
+#     headless Chromium: download, time to the first menu frame, and main-thread time a
+#     frame at 4x CPU throttling, p50 and p95, in the menu and the three busiest games.
 # The frame benchmarks need an X display of at least 1920 x 1080; without one they run on a
 # virtual display. They read the art from the build directory's data folder.
 # Usage: bench.sh [build-dir]
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-build}" && pwd)
 bench=$build/bench/zandrel_bench
 export ALSOFT_DRIVERS=null  # no sound card needed; the sound still loads and mixes
@@ -49,3 +53,7 @@ GALLIUM_NOOP=1 "$bench" --benchmark_filter='SpritesAgainstBareGl|FullSpriteFrame
 
 echo "== 4. game updates"
 "$bench" --benchmark_filter='^GameUpdate/'
+
+echo "== 5. the browser build on a phone (844 x 390, 3 device pixels a CSS pixel, CPU 4x slower)"
+"$root/scripts/build_web.sh" > /dev/null
+node "$root/bench/web/page_speed.mjs" "$root/build-web/site"

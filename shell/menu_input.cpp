@@ -33,6 +33,11 @@ constexpr float kRepeatSpeedUp = 6;
 constexpr float kFastestRepeat = 2;
 constexpr int kLoadGameMode = 11;
 constexpr float kDragThreshold = 2;
+constexpr float kPanelWidth = 140;
+// The cards' touch band reaches this far up from the bottom; the options gear sits above
+// this line.
+constexpr float kCardBand = 160;
+constexpr int kGearBand = 64;
 
 }  // namespace
 
@@ -77,6 +82,13 @@ int c_MyApp::p_MenuStart(int openGames) {
   };
   bool fire = false;
   for (int player = 0; player < 4; ++player) fire = fire || fireHeld(player);
+  // With on-screen controls a tap on the title area starts the selected game: the cards
+  // of a portrait screen are too narrow to tap twice.
+  const float panelX = zu_Quor_jscrw - kPanelWidth - 4 * static_cast<float>(m_MenuSlide);
+  const bool tapped = zu_Quor_OnScreenControls == 1 && m_MouseHit > 0 && m_TouchLatch == 0 &&
+                      m_MouseY > kGearBand && m_MouseY < zu_Quor_jscrh - kCardBand &&
+                      static_cast<float>(m_MouseX) < panelX;
+  if (tapped) fire = true;
   if (!fire || m_KeyLatch != 0 || p_AnyBoxOpen() != 0 || m_MenuSel > openGames) return 0;
 
   m_Mode = kLoadGameMode;

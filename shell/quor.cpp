@@ -1,5 +1,9 @@
 #include "shell/quor.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include "framework/random.h"
 
 float zu_Quor_rawscrw = 640;
@@ -54,3 +58,12 @@ void zu_Quor_Init() {
   gc_assign(zu_Quor_CreditText, MakeCreditText());
   zu_random_Seed = 1234;
 }
+
+#ifdef __EMSCRIPTEN__
+// The page switches the on-screen controls: on from the first touch (or from the start on
+// a device whose main pointer is a finger), off again on a key press or a click. Only the
+// page tells a finger from the mouse: the input module reports both as touch point 0.
+extern "C" EMSCRIPTEN_KEEPALIVE void zu_browser_SetOnScreenControls(int on) {
+  zu_Quor_OnScreenControls = on != 0 ? 1 : 0;
+}
+#endif

@@ -1,8 +1,10 @@
 // The application icon: a bold yellow Z on the dark violet plate of the title logo, with
 // the arcade colours as four lamps along the bottom. Each size is drawn for itself: the
 // outline never gets thinner than one pixel, and the small sizes drop the lamps and the
-// bevel so that the Z stays clear at 16 px.
-// Usage: app_icon <hicolor-dir> <application-id> <size>...
+// bevel so that the Z stays clear at 16 px. A maskable icon (for a web app's manifest) fills
+// its whole square with the plate and keeps the drawing inside the middle 70 %, which any
+// mask the system cuts leaves whole.
+// Usage: app_icon [--maskable] <hicolor-dir> <application-id> <size>...
 #include <cairo.h>
 
 #include <algorithm>
@@ -70,6 +72,8 @@ void pixelZ(cairo_t* cr, int size) {
   }
 }
 
+Rgb plateColour() { return mix(colour::violet, colour::ink, 0.55); }
+
 void drawIcon(cairo_t* cr, int size) {
   const double scale = size / kGrid;
   const double pixel = 1 / scale;
@@ -79,7 +83,7 @@ void drawIcon(cairo_t* cr, int size) {
   // The outline is at least one icon pixel, and the plate leaves room for it at the edge.
   const double outline = std::max(pixel, 5.0);
   const double margin = small ? outline : 10;
-  const Rgb plate = mix(colour::violet, colour::ink, 0.55);
+  const Rgb plate = plateColour();
   cairo_save(cr);
   cairo_scale(cr, scale, scale);
   paintStyled(cr, [=](cairo_t* c) { roundedRectPath(c, margin, margin, kGrid - 2 * margin, kGrid - 2 * margin, 46); },
@@ -107,16 +111,30 @@ void drawIcon(cairo_t* cr, int size) {
   cairo_restore(cr);
 }
 
+// The part of a maskable icon every mask keeps.
+constexpr double kMaskableSafe = 0.7;
+
+void drawMaskableIcon(cairo_t* cr, int size) {
+  setColour(cr, plateColour());
+  cairo_paint(cr);
+  const double inset = size * (1 - kMaskableSafe) / 2;
+  cairo_translate(cr, inset, inset);
+  cairo_scale(cr, kMaskableSafe, kMaskableSafe);
+  drawIcon(cr, size);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: %s <hicolor-dir> <application-id> <size>...\n", argv[0]);
+  const bool maskable = argc > 1 && std::string(argv[1]) == "--maskable";
+  const int first = maskable ? 2 : 1;
+  if (argc < first + 3) {
+    std::fprintf(stderr, "usage: %s [--maskable] <hicolor-dir> <application-id> <size>...\n", argv[0]);
     return 2;
   }
-  const std::filesystem::path root = argv[1];
-  const std::string id = argv[2];
-  for (int i = 3; i < argc; ++i) {
+  const std::filesystem::path root = argv[first];
+  const std::string id = argv[first + 1];
+  for (int i = first + 2; i < argc; ++i) {
     const int size = std::atoi(argv[i]);
     const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
     const std::filesystem::path folder = root / sizeName / "apps";
@@ -124,7 +142,11 @@ int main(int argc, char** argv) {
 
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
     cairo_t* cr = cairo_create(surface);
-    drawIcon(cr, size);
+    if (maskable) {
+      drawMaskableIcon(cr, size);
+    } else {
+      drawIcon(cr, size);
+    }
     cairo_destroy(cr);
     const std::string file = (folder / (id + ".png")).string();
     const cairo_status_t status = cairo_surface_write_to_png(surface, file.c_str());

@@ -34,10 +34,14 @@ bool TryTextureSize(int internalFormat, int format, int w, int h) {
   return glGetError() == GL_NO_ERROR;
 }
 
-#ifdef GL_INTENSITY
+// WebGL has no intensity textures, though Emscripten's desktop GL header names the format:
+// there a texture of that format is refused and the picture never shows.
+#if defined(GL_INTENSITY) && !defined(__EMSCRIPTEN__)
 constexpr bool kIntensityTextures = true;
+constexpr int kIntensityFormat = GL_INTENSITY;
 #else
-constexpr bool kIntensityTextures = false;  // WebGL has none
+constexpr bool kIntensityTextures = false;
+constexpr int kIntensityFormat = 0;
 #endif
 
 }  // namespace
@@ -193,9 +197,7 @@ void ZuSurface::PackPixels() {
   depth = zu_graphics_PackPixels(pixels, static_cast<size_t>(width) * height, kIntensityTextures);
   glFormat = FormatForDepth(depth);
   packed_ = depth < 4;
-#ifdef GL_INTENSITY
-  if (depth == 1) textureFormat_ = GL_INTENSITY;
-#endif
+  if (kIntensityTextures && depth == 1) textureFormat_ = kIntensityFormat;
 }
 
 // Uploads a rectangle of the kept pixels, whose rows are one surface width apart, into the

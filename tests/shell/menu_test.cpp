@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/audio.h"
+#include "shell/quor.h"
 #include "tests/host/audio/audio_engine_openal_config.h"
 #include "tests/shell/draw_list_reader.h"
 #include "tests/shell/shell_fixture.h"
@@ -254,6 +255,34 @@ TEST_F(Menu, TouchingACardSelectsItWithOneTickButDoesNotStartIt) {
   EXPECT_FLOAT_EQ(audio->plays[0].volume, 0.8f);
   app->p_Menu();
   EXPECT_EQ(audio->plays.size(), 1u) << "touching the selected card again is silent";
+}
+
+TEST_F(Menu, WithOnScreenControlsANewTapOnTheTitleAreaStartsTheSelectedGame) {
+  const struct {
+    int onScreen, x, y, hit, latch;
+    bool starts;
+  } taps[] = {{1, 100, 200, 1, 0, true},    // a finger's tap
+              {0, 100, 200, 1, 0, false},   // the mouse's click
+              {1, 100, 200, 0, 0, false},   // a finger held since an earlier update
+              {1, 100, 200, 1, 1, false},   // a press already taken
+              {1, 100, 320, 1, 0, false},   // the cards' band
+              {1, 100, 64, 1, 0, false},    // the gear's band
+              {1, 499, 200, 1, 0, true},
+              {1, 500, 200, 1, 0, false}};  // the side panel
+  for (const auto& tap : taps) {
+    zu_Quor_OnScreenControls = tap.onScreen;
+    app->m_Mode = 1;
+    app->m_MenuSel = 3;
+    app->m_KeyLatch = 0;
+    app->m_TouchLatch = tap.latch;
+    Touch(tap.x, tap.y);
+    app->m_MouseX = tap.x;
+    app->m_MouseY = tap.y;
+    app->m_MouseHit = tap.hit;
+    app->p_Menu();
+    EXPECT_EQ(app->m_Mode, tap.starts ? 11 : 1) << tap.onScreen << " " << tap.x << ", " << tap.y;
+  }
+  zu_Quor_OnScreenControls = 0;
 }
 
 TEST_F(Menu, ACardTakesTouchesStrictlyInsideItsColumnAndTheBottom160Units) {

@@ -10,10 +10,10 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import { chromium } from 'playwright-core';
+import { siteServer, launchChromium, preparedState, lastTen, SENTINEL, cornerColour, awaitMenu,
+         frames, awaitReady } from './page_kit.mjs';
 
 const site = path.resolve(process.env.ZANDREL_SITE || 'build-web/site');
 const nativeBuild = path.resolve(process.env.ZANDREL_NATIVE_BUILD || 'build');
@@ -21,51 +21,7 @@ const out = path.resolve(process.env.ZANDREL_WEB_OUT || path.join(site, 'e2e'));
 const here = path.dirname(new URL(import.meta.url).pathname);
 fs.mkdirSync(out, { recursive: true });
 
-const LOADING_FILL = '282850';  // the loading screen's colour (40, 40, 80)
-const GAMES = 26;
-const SENTINEL = 9000;
-
-// Every game's last-ten list starts with one earlier result, 9000 + g: a play of game g
-// moves it down to the second place, whatever the play scored.
-function preparedState() {
-  const fields = [];
-  for (let j = 0; j < 25; j++) fields.push(j === 5 ? 1 : 0);  // sound on
-  fields.push(5);
-  for (let j = 0; j < 9; j++) fields.push(0);
-  for (let g = 0; g < 31; g++) {
-    let sum = 0;
-    for (let j = 0; j < 10; j++) {
-      const last = g < GAMES && j === 0 ? SENTINEL + g + 1 : 0;
-      fields.push(0, last);
-      sum += (g + 3 + j) * last;
-    }
-    fields.push(sum);
-  }
-  return fields.join('|') + '|';
-}
-// Entry j of game g's last-ten list in a state text.
-function lastTen(state, game, j) {
-  return Number(state.split('|')[35 + 21 * (game - 1) + 2 * j + 1]);
-}
-
-// --- the page's server, counting what it sends --------------------------------------------
-
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.data': 'application/octet-stream' };
-let served = 0;
-const server = http.createServer((request, response) => {
-  const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-  const file = path.join(site, name === '/' ? 'index.html' : name);
-  if (!file.startsWith(site + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-    response.writeHead(404).end();
-    return;
-  }
-  const body = fs.readFileSync(file);
-  served += body.length;
-  response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
-                            'Cache-Control': 'no-store' });
-  response.end(body);
-});
+const server = siteServer(site);
 let url;
 let browser;
 const measured = {};
@@ -101,20 +57,13 @@ function listenToAudio() {
 }
 
 before(async () => {
-  await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
-  url = `http://127.0.0.1:${server.address().port}/`;
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-           '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync'],
-  });
+  url = await server.listen();
+  browser = await launchChromium();
 });
 
 after(async () => {
   await browser?.close();
-  server.close();
+  server.http.close();
   fs.writeFileSync(path.join(out, 'measurements.json'), JSON.stringify(measured, null, 2));
   console.log('measured:', JSON.stringify(measured));
 });
@@ -124,21 +73,6 @@ after(async () => {
 async function canvasShot(page, file) {
   await page.locator('#canvas').screenshot({ path: file });
   return file;
-}
-async function cornerColour(page) {
-  const box = await page.locator('#canvas').boundingBox();
-  const png = await page.screenshot({
-    clip: { x: Math.ceil(box.x) + 2, y: Math.ceil(box.y) + 2, width: 1, height: 1 } });
-  return execFileSync('convert', ['png:-', '-format', '%[hex:p{0,0}]', 'info:'], { input: png })
-    .toString().trim().toLowerCase();
-}
-// After the start the canvas shows black until the first update, then the loading screen
-// for 38 updates, then the menu.
-async function awaitMenu(page) {
-  const deadline = Date.now() + 30000;
-  while (['000000', LOADING_FILL].includes(await cornerColour(page))) {
-    assert.ok(Date.now() < deadline, 'the menu did not appear');
-  }
 }
 // Percentage of pixels whose colour differs by more than a fifth of the range, optionally
 // within a crop rectangle "WxH+X+Y".
@@ -173,13 +107,6 @@ function framesPerSecond(page) {
     requestAnimationFrame(frame);
   }));
 }
-// Waits until the page has shown `count` more frames.
-function frames(page, count) {
-  return page.evaluate(n => new Promise(resolve => {
-    const frame = () => (--n <= 0 ? resolve() : requestAnimationFrame(frame));
-    requestAnimationFrame(frame);
-  }), count);
-}
 // A key held for a few frames (an update must see it down, even on a busy machine), then
 // released as long, so that each tap counts once.
 async function tap(page, key, times = 1) {
@@ -190,11 +117,6 @@ async function tap(page, key, times = 1) {
     await frames(page, 4);
   }
 }
-async function awaitReady(page) {
-  await page.waitForFunction(() => document.body.dataset.state === 'ready', null,
-                             { timeout: 60000 });
-}
-
 // --- the tests --------------------------------------------------------------------------------
 
 test('the page downloads, starts on a key with sound, matches the desktop, plays and keeps the score', async (t) => {
@@ -207,7 +129,7 @@ test('the page downloads, starts on a key with sound, matches the desktop, plays
   const startedAt = Date.now();
   await page.goto(url);
   await awaitReady(page);
-  measured.downloadBytes = served;
+  measured.downloadBytes = server.served;
   measured.wasmBytes = fs.statSync(path.join(site, 'zandrel.wasm')).size;
   measured.dataBytes = fs.statSync(path.join(site, 'zandrel.data')).size;
 

@@ -1,0 +1,110 @@
+// What the browser suites share: the page's server, Debian's Chromium, the prepared saved
+// progress and waiting for the page and the program.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+import { chromium } from 'playwright-core';
+
+export const GAMES = 26;
+export const SENTINEL = 9000;
+const LOADING_FILL = '282850';  // the loading screen's colour (40, 40, 80)
+
+// Every game's last-ten list starts with one earlier result, 9000 + g: a play of game g
+// moves it down to the second place, whatever the play scored.
+export function preparedState() {
+  const fields = [];
+  for (let j = 0; j < 25; j++) fields.push(j === 5 ? 1 : 0);  // sound on
+  fields.push(5);
+  for (let j = 0; j < 9; j++) fields.push(0);
+  for (let g = 0; g < 31; g++) {
+    let sum = 0;
+    for (let j = 0; j < 10; j++) {
+      const last = g < GAMES && j === 0 ? SENTINEL + g + 1 : 0;
+      fields.push(0, last);
+      sum += (g + 3 + j) * last;
+    }
+    fields.push(sum);
+  }
+  return fields.join('|') + '|';
+}
+// Entry j of game g's last-ten list in a state text.
+export function lastTen(state, game, j) {
+  return Number(state.split('|')[35 + 21 * (game - 1) + 2 * j + 1]);
+}
+
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.data': 'application/octet-stream', '.png': 'image/png',
+                '.webmanifest': 'application/manifest+json' };
+// Serves a site folder, counting what it sends; `site` and `offline` may change between
+// requests (a second build, the network gone).
+export function siteServer(site) {
+  const server = {
+    site, offline: false, served: 0,
+    http: http.createServer((request, response) => {
+      if (server.offline) {
+        request.socket.destroy();
+        return;
+      }
+      const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+      const file = path.join(server.site, name === '/' ? 'index.html' : name);
+      if (!file.startsWith(server.site + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+        response.writeHead(404).end();
+        return;
+      }
+      const body = fs.readFileSync(file);
+      server.served += body.length;
+      response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
+                                'Cache-Control': 'no-store' });
+      response.end(body);
+    }),
+    async listen() {
+      await new Promise(resolve => server.http.listen(0, '127.0.0.1', resolve));
+      return `http://127.0.0.1:${server.http.address().port}/`;
+    },
+  };
+  return server;
+}
+
+const CHROMIUM = {
+  executablePath: '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+         '--disable-quic', '--no-first-run', '--disable-background-networking',
+         '--disable-component-update', '--disable-sync'],
+};
+export function launchChromium() {
+  return chromium.launch(CHROMIUM);
+}
+// A browser with a profile on disk (what an installed app needs), as one context.
+export function launchProfile(folder, contextOptions) {
+  return chromium.launchPersistentContext(folder, { ...CHROMIUM, ...contextOptions });
+}
+
+export async function cornerColour(page) {
+  const box = await page.locator('#canvas').boundingBox();
+  const png = await page.screenshot({
+    clip: { x: Math.ceil(box.x) + 2, y: Math.ceil(box.y) + 2, width: 1, height: 1 } });
+  return execFileSync('convert', ['png:-', '-format', '%[hex:p{0,0}]', 'info:'], { input: png })
+    .toString().trim().toLowerCase();
+}
+// After the start the canvas shows black until the first update, then the loading screen
+// for 38 updates, then the menu.
+export async function awaitMenu(page) {
+  const deadline = Date.now() + 30000;
+  while (['000000', LOADING_FILL].includes(await cornerColour(page))) {
+    assert.ok(Date.now() < deadline, 'the menu did not appear');
+  }
+}
+// Waits until the page has shown `count` more frames.
+export function frames(page, count) {
+  return page.evaluate(n => new Promise(resolve => {
+    const frame = () => (--n <= 0 ? resolve() : requestAnimationFrame(frame));
+    requestAnimationFrame(frame);
+  }), count);
+}
+export async function awaitReady(page) {
+  await page.waitForFunction(() => document.body.dataset.state === 'ready', null,
+                             { timeout: 60000 });
+}
