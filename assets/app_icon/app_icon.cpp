@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "../common/paint.h"
+#include "kit/paint.h"
 
 namespace {
 

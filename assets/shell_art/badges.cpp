@@ -4,6 +4,8 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
 namespace {
 
 void drawTestBadge(cairo_t* cr) {

@@ -9,6 +9,8 @@
 
 namespace shell_art {
 
+using namespace zandrel_art;
+
 namespace {
 
 using IconPainter = void (*)(cairo_t*);
@@ -61,5 +63,5 @@ void drawGamesFrame(const FrameContext& context) {
 
 int main(int argc, char** argv) {
   using namespace shell_art;
-  return runSheetGenerator(argc, argv, {SheetDefinition{"games", 32, 32, 64, 8, drawGamesFrame, true, true}});
+  return runSheetGenerator(argc, argv, {SheetDefinition{"games", 32, 32, 64, 8, drawGamesFrame, true, PixelFit::everyTier}});
 }

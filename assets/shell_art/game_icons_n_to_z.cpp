@@ -8,6 +8,8 @@
 
 namespace shell_art {
 
+using namespace zandrel_art;
+
 namespace {
 
 constexpr double kDegrees = std::numbers::pi / 180;

@@ -3,6 +3,8 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
 namespace {
 
 void heartPath(cairo_t* cr) {

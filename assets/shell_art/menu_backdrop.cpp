@@ -9,6 +9,8 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
 namespace {
 
 constexpr double kCentre = 128;

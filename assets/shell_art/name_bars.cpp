@@ -7,6 +7,8 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
 namespace {
 
 struct NameBar {

@@ -4,12 +4,35 @@
 // non-zero fill rule.
 #pragma once
 
+#include <cairo.h>
+
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
-#include "paint.h"
+namespace zandrel_art {
 
-namespace sprites {
+struct Point {
+  double x, y;
+};
+
+// Adds one or more closed shapes to the current path. A style calls it several times.
+using PathFn = std::function<void(cairo_t*)>;
+
+void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
+void circlePath(cairo_t* cr, double cx, double cy, double radius);
+void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
+// First point straight up at rotation 0 (degrees, clockwise).
+void starPath(cairo_t* cr, double cx, double cy, int points, double outer, double inner,
+              double rotationDegrees = 0);
+void polygonPath(cairo_t* cr, std::initializer_list<Point> points);
+void polygonPath(cairo_t* cr, const std::vector<Point>& points);
+// A smooth closed curve through the points (Catmull-Rom), for organic bodies.
+void smoothPath(cairo_t* cr, const std::vector<Point>& points);
+// An open polyline, for strokes.
+void polylinePath(cairo_t* cr, std::initializer_list<Point> points);
+// A heart whose point is at the bottom; size is its full width.
+void heartPath(cairo_t* cr, double cx, double cy, double size);
 
 PathFn circle(double cx, double cy, double radius);
 PathFn ellipse(double cx, double cy, double rx, double ry);
@@ -28,4 +51,4 @@ PathFn curve(Point from, Point control1, Point control2, Point to);
 
 PathFn merged(std::initializer_list<PathFn> parts);
 
-}  // namespace sprites
+}  // namespace zandrel_art
