@@ -105,19 +105,19 @@ void glint(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
   cairo_rotate(cr, -std::numbers::pi / 5);
-  fillFlat(cr, [&](cairo_t* c) { ellipsePath(c, 0, 0, rx, ry); }, colour::white, alpha);
+  fillFlat(cr, ellipse(0, 0, rx, ry), colour::white, alpha);
   cairo_restore(cr);
 }
 
 void eye(cairo_t* cr, Point centre, double radius, double lookX, double lookY) {
-  paintStyled(cr, [&](cairo_t* c) { circlePath(c, centre.x, centre.y, radius); }, colour::white,
+  paintStyled(cr, circle(centre.x, centre.y, radius), colour::white,
               {.bevel = 0, .outline = 0.8});
   const double pupil = radius * 0.55;
   const double reach = radius - pupil - 0.2;
   const double px = centre.x + lookX * reach;
   const double py = centre.y + lookY * reach;
-  fillFlat(cr, [&](cairo_t* c) { circlePath(c, px, py, pupil); }, colour::ink);
-  fillFlat(cr, [&](cairo_t* c) { circlePath(c, px - pupil * 0.35, py - pupil * 0.35, pupil * 0.35); },
+  fillFlat(cr, circle(px, py, pupil), colour::ink);
+  fillFlat(cr, circle(px - pupil * 0.35, py - pupil * 0.35, pupil * 0.35),
            colour::white);
 }
 

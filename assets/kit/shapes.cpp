@@ -8,102 +8,29 @@
 namespace zandrel_art {
 
 namespace {
+
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
-}  // namespace
 
-void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius) {
-  const double r = std::min(radius, std::min(w, h) / 2);
-  const double quarter = std::numbers::pi / 2;
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -quarter, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, quarter);
-  cairo_arc(cr, x + r, y + h - r, r, quarter, 2 * quarter);
-  cairo_arc(cr, x + r, y + r, r, 2 * quarter, 3 * quarter);
-  cairo_close_path(cr);
-}
-
-void circlePath(cairo_t* cr, double cx, double cy, double radius) {
+void addCircle(cairo_t* cr, double cx, double cy, double radius) {
   cairo_new_sub_path(cr);
   cairo_arc(cr, cx, cy, radius, 0, 2 * std::numbers::pi);
   cairo_close_path(cr);
 }
 
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  circlePath(cr, 0, 0, 1);
-  cairo_restore(cr);
-}
-
-void starPath(cairo_t* cr, double cx, double cy, int points, double outer, double inner,
-              double rotationDegrees) {
-  const double start = (rotationDegrees - 90) * std::numbers::pi / 180;
-  cairo_new_sub_path(cr);
-  for (int i = 0; i < points * 2; ++i) {
-    const double radius = i % 2 == 0 ? outer : inner;
-    const double angle = start + i * std::numbers::pi / points;
-    cairo_line_to(cr, cx + radius * std::cos(angle), cy + radius * std::sin(angle));
-  }
-  cairo_close_path(cr);
-}
-
-void polygonPath(cairo_t* cr, std::initializer_list<Point> points) {
-  cairo_new_sub_path(cr);
-  for (const Point& p : points) cairo_line_to(cr, p.x, p.y);
-  cairo_close_path(cr);
-}
-
-void polygonPath(cairo_t* cr, const std::vector<Point>& points) {
-  cairo_new_sub_path(cr);
-  for (const Point& p : points) cairo_line_to(cr, p.x, p.y);
-  cairo_close_path(cr);
-}
-
-void smoothPath(cairo_t* cr, const std::vector<Point>& points) {
-  const std::size_t n = points.size();
-  if (n < 3) return;
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, points[0].x, points[0].y);
-  for (std::size_t i = 0; i < n; ++i) {
-    const Point& p0 = points[(i + n - 1) % n];
-    const Point& p1 = points[i];
-    const Point& p2 = points[(i + 1) % n];
-    const Point& p3 = points[(i + 2) % n];
-    cairo_curve_to(cr, p1.x + (p2.x - p0.x) / 6, p1.y + (p2.y - p0.y) / 6,
-                   p2.x - (p3.x - p1.x) / 6, p2.y - (p3.y - p1.y) / 6, p2.x, p2.y);
-  }
-  cairo_close_path(cr);
-}
-
-void polylinePath(cairo_t* cr, std::initializer_list<Point> points) {
-  bool first = true;
-  for (const Point& p : points) {
-    if (first) cairo_move_to(cr, p.x, p.y);
-    else cairo_line_to(cr, p.x, p.y);
-    first = false;
-  }
-}
-
-void heartPath(cairo_t* cr, double cx, double cy, double size) {
-  const double s = size / 2;
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, cx, cy + s * 0.95);
-  cairo_curve_to(cr, cx - s * 0.55, cy + s * 0.55, cx - s * 1.05, cy + s * 0.1, cx - s * 0.98,
-                 cy - s * 0.35);
-  cairo_curve_to(cr, cx - s * 0.9, cy - s * 0.9, cx - s * 0.2, cy - s * 1.0, cx, cy - s * 0.5);
-  cairo_curve_to(cr, cx + s * 0.2, cy - s * 1.0, cx + s * 0.9, cy - s * 0.9, cx + s * 0.98,
-                 cy - s * 0.35);
-  cairo_curve_to(cr, cx + s * 1.05, cy + s * 0.1, cx + s * 0.55, cy + s * 0.55, cx, cy + s * 0.95);
-  cairo_close_path(cr);
-}
+}  // namespace
 
 PathFn circle(double cx, double cy, double radius) {
-  return [=](cairo_t* cr) { circlePath(cr, cx, cy, radius); };
+  return [=](cairo_t* cr) { addCircle(cr, cx, cy, radius); };
 }
 
 PathFn ellipse(double cx, double cy, double rx, double ry) {
-  return [=](cairo_t* cr) { ellipsePath(cr, cx, cy, rx, ry); };
+  return [=](cairo_t* cr) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    addCircle(cr, 0, 0, 1);
+    cairo_restore(cr);
+  };
 }
 
 PathFn rect(double x, double y, double width, double height) {
@@ -111,25 +38,70 @@ PathFn rect(double x, double y, double width, double height) {
 }
 
 PathFn roundedRect(double x, double y, double width, double height, double radius) {
-  return [=](cairo_t* cr) { roundedRectPath(cr, x, y, width, height, radius); };
+  return [=](cairo_t* cr) {
+    const double r = std::min(radius, std::min(width, height) / 2);
+    const double quarter = std::numbers::pi / 2;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x + width - r, y + r, r, -quarter, 0);
+    cairo_arc(cr, x + width - r, y + height - r, r, 0, quarter);
+    cairo_arc(cr, x + r, y + height - r, r, quarter, 2 * quarter);
+    cairo_arc(cr, x + r, y + r, r, 2 * quarter, 3 * quarter);
+    cairo_close_path(cr);
+  };
 }
 
 PathFn polygon(std::vector<Point> points) {
-  return [points = std::move(points)](cairo_t* cr) { polygonPath(cr, points); };
+  return [points = std::move(points)](cairo_t* cr) {
+    cairo_new_sub_path(cr);
+    for (const Point& p : points) cairo_line_to(cr, p.x, p.y);
+    cairo_close_path(cr);
+  };
 }
 
 PathFn star(double cx, double cy, int points, double outer, double inner, double turnDegrees) {
-  std::vector<Point> corners;
-  for (int i = 0; i < points * 2; ++i) {
-    const double radius = i % 2 == 0 ? outer : inner;
-    const double angle = radians(turnDegrees + i * 180.0 / points);
-    corners.push_back({cx + std::sin(angle) * radius, cy - std::cos(angle) * radius});
-  }
-  return polygon(std::move(corners));
+  return [=](cairo_t* cr) {
+    const double start = radians(turnDegrees - 90);
+    cairo_new_sub_path(cr);
+    for (int i = 0; i < points * 2; ++i) {
+      const double radius = i % 2 == 0 ? outer : inner;
+      const double angle = start + i * std::numbers::pi / points;
+      cairo_line_to(cr, cx + radius * std::cos(angle), cy + radius * std::sin(angle));
+    }
+    cairo_close_path(cr);
+  };
+}
+
+PathFn heart(double cx, double cy, double size) {
+  return [=](cairo_t* cr) {
+    const double s = size / 2;
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, cx, cy + s * 0.95);
+    cairo_curve_to(cr, cx - s * 0.55, cy + s * 0.55, cx - s * 1.05, cy + s * 0.1, cx - s * 0.98,
+                   cy - s * 0.35);
+    cairo_curve_to(cr, cx - s * 0.9, cy - s * 0.9, cx - s * 0.2, cy - s * 1.0, cx, cy - s * 0.5);
+    cairo_curve_to(cr, cx + s * 0.2, cy - s * 1.0, cx + s * 0.9, cy - s * 0.9, cx + s * 0.98,
+                   cy - s * 0.35);
+    cairo_curve_to(cr, cx + s * 1.05, cy + s * 0.1, cx + s * 0.55, cy + s * 0.55, cx, cy + s * 0.95);
+    cairo_close_path(cr);
+  };
 }
 
 PathFn blob(std::vector<Point> points) {
-  return [points = std::move(points)](cairo_t* cr) { smoothPath(cr, points); };
+  return [points = std::move(points)](cairo_t* cr) {
+    const std::size_t n = points.size();
+    if (n < 3) return;
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, points[0].x, points[0].y);
+    for (std::size_t i = 0; i < n; ++i) {
+      const Point& p0 = points[(i + n - 1) % n];
+      const Point& p1 = points[i];
+      const Point& p2 = points[(i + 1) % n];
+      const Point& p3 = points[(i + 2) % n];
+      cairo_curve_to(cr, p1.x + (p2.x - p0.x) / 6, p1.y + (p2.y - p0.y) / 6,
+                     p2.x - (p3.x - p1.x) / 6, p2.y - (p3.y - p1.y) / 6, p2.x, p2.y);
+    }
+    cairo_close_path(cr);
+  };
 }
 
 PathFn line(double x0, double y0, double x1, double y1) {
@@ -143,7 +115,7 @@ PathFn polyline(std::vector<Point> points) {
   return [points = std::move(points)](cairo_t* cr) {
     if (points.empty()) return;
     cairo_move_to(cr, points[0].x, points[0].y);
-    for (const Point& p : points) cairo_line_to(cr, p.x, p.y);
+    for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr, points[i].x, points[i].y);
   };
 }
 

@@ -16,23 +16,9 @@ struct Point {
   double x, y;
 };
 
-// Adds one or more closed shapes to the current path. A style calls it several times.
+// Adds one or more closed shapes to the current path. A style calls it several times. A
+// path of the kit's shapes is one of the values below; a path of its own is a lambda.
 using PathFn = std::function<void(cairo_t*)>;
-
-void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
-void circlePath(cairo_t* cr, double cx, double cy, double radius);
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
-// First point straight up at rotation 0 (degrees, clockwise).
-void starPath(cairo_t* cr, double cx, double cy, int points, double outer, double inner,
-              double rotationDegrees = 0);
-void polygonPath(cairo_t* cr, std::initializer_list<Point> points);
-void polygonPath(cairo_t* cr, const std::vector<Point>& points);
-// A smooth closed curve through the points (Catmull-Rom), for organic bodies.
-void smoothPath(cairo_t* cr, const std::vector<Point>& points);
-// An open polyline, for strokes.
-void polylinePath(cairo_t* cr, std::initializer_list<Point> points);
-// A heart whose point is at the bottom; size is its full width.
-void heartPath(cairo_t* cr, double cx, double cy, double size);
 
 PathFn circle(double cx, double cy, double radius);
 PathFn ellipse(double cx, double cy, double rx, double ry);
@@ -41,6 +27,8 @@ PathFn roundedRect(double x, double y, double width, double height, double radiu
 PathFn polygon(std::vector<Point> points);
 // A star of `points` tips, the first tip at `turnDegrees` clockwise from straight up.
 PathFn star(double cx, double cy, int points, double outer, double inner, double turnDegrees = 0);
+// A heart whose point is at the bottom; size is its full width.
+PathFn heart(double cx, double cy, double size);
 // A closed shape through the points, smoothed with Catmull-Rom curves.
 PathFn blob(std::vector<Point> points);
 // Open paths, for strokes.

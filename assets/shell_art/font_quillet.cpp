@@ -15,6 +15,7 @@
 namespace shell_art {
 
 using namespace zandrel_art;
+
 namespace {
 
 constexpr int kGlyphLeft = 5;
