@@ -17,11 +17,7 @@ void drawTestBadge(cairo_t* cr) {
               colour::blue);
   paintStyled(cr, star(32, 27, 16, 22, 18.5), colour::yellow, Style{.bevel = 3});
   paintStyled(cr, circle(32, 27, 13), colour::orange, Style{.bevel = 2});
-  strokeStyled(cr, [](cairo_t* c) {
-    cairo_move_to(c, 25, 27);
-    cairo_line_to(c, 30, 32);
-    cairo_line_to(c, 39, 21);
-  }, colour::white, 3.5);
+  strokeStyled(cr, polyline({{25, 27}, {30, 32}, {39, 21}}), colour::white, 3.5);
 }
 
 void drawBadgeFrame(const FrameContext& context) {

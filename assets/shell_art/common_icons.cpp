@@ -29,12 +29,7 @@ void drawPauseButton(cairo_t* cr) {
 
 void drawQuitButton(cairo_t* cr) {
   paintTintable(cr, disc(kButtonRadius));
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 11, 11);
-    cairo_line_to(c, 21, 21);
-    cairo_move_to(c, 21, 11);
-    cairo_line_to(c, 11, 21);
-  }, colour::tintDim, 3.5);
+  strokeFlat(cr, merged({line(11, 11, 21, 21), line(21, 11, 11, 21)}), colour::tintDim, 3.5);
 }
 
 void drawResumeButton(cairo_t* cr) {

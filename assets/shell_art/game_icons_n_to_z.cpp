@@ -110,11 +110,7 @@ void drawRollerIcon(cairo_t* cr) {
 
 // S: a fizzy soda with a straw.
 void drawSodaIcon(cairo_t* cr) {
-  strokeStyled(cr, [](cairo_t* c) {
-    cairo_move_to(c, 17, 14);
-    cairo_line_to(c, 23, 3);
-    cairo_line_to(c, 27, 3);
-  }, colour::red, 2, 1);
+  strokeStyled(cr, polyline({{17, 14}, {23, 3}, {27, 3}}), colour::red, 2, 1);
   const PathFn glass = polygon({{7, 8}, {25, 8}, {22.5, 29}, {9.5, 29}});
   paintStyled(cr, glass, colour::lightGrey, Style{.bevel = 0.8});
   cairo_save(cr);
@@ -148,14 +144,11 @@ void drawTowerIcon(cairo_t* cr) {
     cairo_line_to(c, 29, 29);
     cairo_close_path(c);
   }, colour::midGrey, Style{.bevel = 1.5});
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 3, 20.5);
-    cairo_line_to(c, 29, 20.5);
-    cairo_move_to(c, 12.5, 14);
-    cairo_line_to(c, 12.5, 20.5);
-    cairo_move_to(c, 20.5, 20.5);
-    cairo_line_to(c, 20.5, 29);
-  }, colour::darkGrey, 1);
+  strokeFlat(cr, merged({
+    line(3, 20.5, 29, 20.5),
+    line(12.5, 14, 12.5, 20.5),
+    line(20.5, 20.5, 20.5, 29),
+  }), colour::darkGrey, 1);
   paintStyled(cr, roundedRect(6, 3.5, 20, 5, 2.5), colour::brown, Style{.bevel = 1, .outline = 1});
   paintStyled(cr, ellipse(24.5, 6, 1.5, 2.5), lighter(colour::brown, 0.4), Style{.bevel = 0, .outline = 0.8});
   paintStyled(cr, circle(10, 25, 4), colour::green, Style{.bevel = 1, .outline = 1});
@@ -204,14 +197,11 @@ void drawVelocityIcon(cairo_t* cr) {
     circle(27.5, 26.5, 2.5),
     circle(21.5, 26.5, 2.5),
   }), colour::green, Style{.bevel = 0.8, .outline = 1});
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 2, 10);
-    cairo_line_to(c, 6, 10);
-    cairo_move_to(c, 1.5, 15);
-    cairo_line_to(c, 5, 15);
-    cairo_move_to(c, 2, 20);
-    cairo_line_to(c, 6, 20);
-  }, colour::white, 1.5);
+  strokeFlat(cr, merged({
+    line(2, 10, 6, 10),
+    line(1.5, 15, 5, 15),
+    line(2, 20, 6, 20),
+  }), colour::white, 1.5);
   paintStyled(cr, circle(16, 15, 10), colour::darkGrey, Style{.bevel = 1.5});
   paintStyled(cr, circle(16, 15, 6), colour::lightGrey, Style{.bevel = 1, .outline = 1});
   strokeFlat(cr, [](cairo_t* c) {
@@ -293,13 +283,10 @@ void drawZoneIcon(cairo_t* cr) {
   }
   paintStyled(cr, polygon({{21, 4}, {27, 4}, {29.5, 7}, {24, 13.5}, {18.5, 7}}), colour::pink,
               Style{.bevel = 0.8, .outline = 1});
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 18.5, 7);
-    cairo_line_to(c, 29.5, 7);
-    cairo_move_to(c, 22.5, 7);
-    cairo_line_to(c, 24, 13);
-    cairo_line_to(c, 25.5, 7);
-  }, lighter(colour::pink, 0.5), 0.7);
+  strokeFlat(cr, merged({
+    line(18.5, 7, 29.5, 7),
+    polyline({{22.5, 7}, {24, 13}, {25.5, 7}}),
+  }), lighter(colour::pink, 0.5), 0.7);
   paintStyled(cr, ellipse(12, 13, 7, 6.5), colour::lime, Style{.bevel = 1.5});
   drawEye(cr, 14.5, 11, 2.8);
   strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 14, 15, 2, 20 * kDegrees, 160 * kDegrees); }, colour::ink, 0.9);

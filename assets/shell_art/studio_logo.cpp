@@ -55,10 +55,7 @@ void drawQuill(cairo_t* cr) {
   }
   cairo_restore(cr);
   // The shaft and the nib.
-  strokeStyled(cr, [](cairo_t* c) {
-    cairo_move_to(c, 0, -56);
-    cairo_line_to(c, 0, 62);
-  }, colour::lightGrey, 3, 1.5);
+  strokeStyled(cr, line(0, -56, 0, 62), colour::lightGrey, 3, 1.5);
   paintStyled(cr, polygon({{-6, 58}, {6, 58}, {0, 80}}), colour::darkGrey,
               Style{.bevel = 1.5, .outline = 1.5});
   cairo_restore(cr);

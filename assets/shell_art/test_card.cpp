@@ -58,12 +58,10 @@ void drawInnerCircle(cairo_t* cr) {
   // The dark band the credit lines scroll over, with a faint cross.
   fillFlat(cr, rect(0, kBandTop, 256, kBandBottom - kBandTop),
            mix(colour::ink, colour::blue, 0.25));
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, kCentre + 0.5, kBandTop);
-    cairo_line_to(c, kCentre + 0.5, kBandBottom);
-    cairo_move_to(c, 0, kCentre + 0.5);
-    cairo_line_to(c, 256, kCentre + 0.5);
-  }, colour::midGrey, 1, 0.6);
+  strokeFlat(cr, merged({
+    line(kCentre + 0.5, kBandTop, kCentre + 0.5, kBandBottom),
+    line(0, kCentre + 0.5, 256, kCentre + 0.5),
+  }), colour::midGrey, 1, 0.6);
   strokeFlat(cr, circle(kCentre, kCentre + 1, 40), colour::midGrey, 1, 0.6);
   // Grey steps, then stripes getting finer, at the bottom.
   for (int i = 0; i < 6; ++i) {
