@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/kit/tiers.h"
 #include "framework/app.h"
 #include "framework/graphics.h"
 #include "host/numeric.h"
@@ -49,9 +50,7 @@ int c_MyApp::p_ChooseArtTier() {
 }
 
 String c_MyApp::p_ArtFile(const String& path) {
-  if (m_ImgRes == 2) return path + String("-hd.png");
-  if (m_ImgRes == 4) return path + String("-hd2.png");
-  return path + String(".png");
+  return path + String(zandrel_art::artTierSuffix(m_ImgRes)) + String(".png");
 }
 
 int c_MyApp::p_Reload() {

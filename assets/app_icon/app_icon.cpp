@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "../common/paint.h"
+#include "kit/paint.h"
 
 namespace {
 
@@ -31,16 +31,16 @@ void letterZ(cairo_t* cr, double bar) {
   // The diagonal as thick as the bars, measured across it.
   const double slope = (bottom - top - 2 * bar) / (right - left);
   const double across = bar * std::sqrt(1 + 1 / (slope * slope)) * 0.92;
-  polygonPath(cr, {{left, top},
-                   {right, top},
-                   {right, top + bar},
-                   {left + across, bottom - bar},
-                   {right, bottom - bar},
-                   {right, bottom},
-                   {left, bottom},
-                   {left, bottom - bar},
-                   {right - across, top + bar},
-                   {left, top + bar}});
+  polygon({{left, top},
+           {right, top},
+           {right, top + bar},
+           {left + across, bottom - bar},
+           {right, bottom - bar},
+           {right, bottom},
+           {left, bottom},
+           {left, bottom - bar},
+           {right - across, top + bar},
+           {left, top + bar}})(cr);
 }
 
 // Below 32 px a drawn Z blurs into a block: the small sizes get it as pixels, with bars
@@ -86,7 +86,7 @@ void drawIcon(cairo_t* cr, int size) {
   const Rgb plate = plateColour();
   cairo_save(cr);
   cairo_scale(cr, scale, scale);
-  paintStyled(cr, [=](cairo_t* c) { roundedRectPath(c, margin, margin, kGrid - 2 * margin, kGrid - 2 * margin, 46); },
+  paintStyled(cr, roundedRect(margin, margin, kGrid - 2 * margin, kGrid - 2 * margin, 46),
               plate, Style{.bevel = small ? 0.0 : 10.0, .outline = outline});
   if (small) {
     cairo_restore(cr);
@@ -104,7 +104,7 @@ void drawIcon(cairo_t* cr, int size) {
     const Rgb colours[] = {colour::red, colour::lime, colour::sky, colour::pink};
     for (int i = 0; i < 4; ++i) {
       const double x = 83 + i * 30;
-      paintStyled(cr, [=](cairo_t* c) { circlePath(c, x, 218, 10); }, colours[i],
+      paintStyled(cr, circle(x, 218, 10), colours[i],
                   Style{.bevel = 3, .outline = std::max(pixel, 3.0)});
     }
   }

@@ -4,21 +4,20 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 void drawTestBadge(cairo_t* cr) {
   // Two ribbon tails behind the rosette.
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{22, 34}, {30, 38}, {24, 58}, {19, 52}, {13, 55}}); },
+  paintStyled(cr, polygon({{22, 34}, {30, 38}, {24, 58}, {19, 52}, {13, 55}}),
               colour::blue);
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{42, 34}, {34, 38}, {40, 58}, {45, 52}, {51, 55}}); },
+  paintStyled(cr, polygon({{42, 34}, {34, 38}, {40, 58}, {45, 52}, {51, 55}}),
               colour::blue);
-  paintStyled(cr, [](cairo_t* c) { starPath(c, 32, 27, 16, 22, 18.5); }, colour::yellow, Style{.bevel = 3});
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 32, 27, 13); }, colour::orange, Style{.bevel = 2});
-  strokeStyled(cr, [](cairo_t* c) {
-    cairo_move_to(c, 25, 27);
-    cairo_line_to(c, 30, 32);
-    cairo_line_to(c, 39, 21);
-  }, colour::white, 3.5);
+  paintStyled(cr, star(32, 27, 16, 22, 18.5), colour::yellow, Style{.bevel = 3});
+  paintStyled(cr, circle(32, 27, 13), colour::orange, Style{.bevel = 2});
+  strokeStyled(cr, polyline({{25, 27}, {30, 32}, {39, 21}}), colour::white, 3.5);
 }
 
 void drawBadgeFrame(const FrameContext& context) {

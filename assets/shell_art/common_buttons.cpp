@@ -9,6 +9,9 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr double kCentre = 32;
@@ -34,7 +37,7 @@ void gearRimPath(cairo_t* cr) {
 }
 
 void spokedWheelPath(cairo_t* cr) {
-  circlePath(cr, kCentre, kCentre, 16.5);
+  circle(kCentre, kCentre, 16.5)(cr);
   for (int i = 0; i < 5; ++i) {
     const double a = (i * 72 - 90) * kDegrees;
     cairo_new_sub_path(cr);
@@ -49,27 +52,27 @@ void drawGearRim(cairo_t* cr) { paintStyled(cr, gearRimPath, colour::orange, Sty
 void drawSpokedWheel(cairo_t* cr) { paintStyled(cr, spokedWheelPath, colour::yellow); }
 
 void drawHubCap(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, kCentre, kCentre, 6.5); }, colour::red,
+  paintStyled(cr, circle(kCentre, kCentre, 6.5), colour::red,
               Style{.bevel = 1.2});
-  paintStyled(cr, [](cairo_t* c) { starPath(c, kCentre, kCentre, 6, 3, 2.6); }, colour::lightGrey,
+  paintStyled(cr, star(kCentre, kCentre, 6, 3, 2.6), colour::lightGrey,
               Style{.bevel = 0.6, .outline = 0.7});
 }
 
 // A film reel: the credits roll.
 void drawCreditsDisc(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, kCentre, kCentre, 27); }, colour::violet,
+  paintStyled(cr, circle(kCentre, kCentre, 27), colour::violet,
               Style{.bevel = 3});
   const Rgb holes[] = {colour::red, colour::yellow, colour::green, colour::sky, colour::pink, colour::orange};
   for (int i = 0; i < 6; ++i) {
     const double a = (i * 60 - 90) * kDegrees;
     const double x = kCentre + 15.5 * std::cos(a);
     const double y = kCentre + 15.5 * std::sin(a);
-    paintStyled(cr, [x, y](cairo_t* c) { circlePath(c, x, y, 6.5); }, holes[i],
+    paintStyled(cr, circle(x, y, 6.5), holes[i],
                 Style{.bevel = 1.5, .outline = 1});
   }
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, kCentre, kCentre, 6); }, colour::white,
+  paintStyled(cr, circle(kCentre, kCentre, 6), colour::white,
               Style{.bevel = 1.2, .outline = 1});
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, kCentre, kCentre, 2); }, colour::ink);
+  fillFlat(cr, circle(kCentre, kCentre, 2), colour::ink);
 }
 
 void drawButtonFrame(const FrameContext& context) {

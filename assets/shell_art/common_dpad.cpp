@@ -8,17 +8,20 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr double kCentre = 16;
 
 void drawFireButton(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, kCentre, kCentre, 13); }, colour::red,
+  paintStyled(cr, circle(kCentre, kCentre, 13), colour::red,
               Style{.bevel = 2.5});
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 11.5, 10.5, 4, 2.6); }, colour::white, 0.7);
+  fillFlat(cr, ellipse(11.5, 10.5, 4, 2.6), colour::white, 0.7);
 }
 
-void padBlockPath(cairo_t* cr) { roundedRectPath(cr, 2.5, 2.5, 27, 27, 5); }
+void padBlockPath(cairo_t* cr) { roundedRect(2.5, 2.5, 27, 27, 5)(cr); }
 
 // An arm of the pad with an arrow pointing `degrees` clockwise from up.
 void drawArm(cairo_t* cr, double degrees) {
@@ -26,15 +29,15 @@ void drawArm(cairo_t* cr, double degrees) {
   cairo_save(cr);
   cairo_translate(cr, kCentre, kCentre);
   cairo_rotate(cr, degrees * std::numbers::pi / 180);
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{0, -8}, {8, 3}, {-8, 3}}); }, colour::white,
+  paintStyled(cr, polygon({{0, -8}, {8, 3}, {-8, 3}}), colour::white,
               Style{.bevel = 1, .outline = 1});
   cairo_restore(cr);
 }
 
 void drawCentre(cairo_t* cr) {
   paintStyled(cr, padBlockPath, colour::darkGrey);
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, kCentre + 0.5, kCentre + 0.5, 7); }, darker(colour::darkGrey, 0.5));
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, kCentre, kCentre, 6); }, colour::midGrey);
+  fillFlat(cr, circle(kCentre + 0.5, kCentre + 0.5, 7), darker(colour::darkGrey, 0.5));
+  fillFlat(cr, circle(kCentre, kCentre, 6), colour::midGrey);
 }
 
 void drawDpadFrame(const FrameContext& context) {

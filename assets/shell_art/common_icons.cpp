@@ -8,41 +8,39 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr double kCentre = 16;
 constexpr double kButtonRadius = 13;
 
 PathFn disc(double radius) {
-  return [radius](cairo_t* cr) { circlePath(cr, kCentre, kCentre, radius); };
+  return circle(kCentre, kCentre, radius);
 }
 
 void drawPauseButton(cairo_t* cr) {
   paintStyled(cr, disc(kButtonRadius), colour::sky);
   for (double x : {10.5, 17.5})
-    paintStyled(cr, [x](cairo_t* c) { roundedRectPath(c, x, 9, 4, 14, 1.2); }, colour::white,
+    paintStyled(cr, roundedRect(x, 9, 4, 14, 1.2), colour::white,
                 Style{.bevel = 0.8, .outline = 0.8});
 }
 
 void drawQuitButton(cairo_t* cr) {
   paintTintable(cr, disc(kButtonRadius));
-  strokeFlat(cr, [](cairo_t* c) {
-    cairo_move_to(c, 11, 11);
-    cairo_line_to(c, 21, 21);
-    cairo_move_to(c, 21, 11);
-    cairo_line_to(c, 11, 21);
-  }, colour::tintDim, 3.5);
+  strokeFlat(cr, merged({line(11, 11, 21, 21), line(21, 11, 11, 21)}), colour::tintDim, 3.5);
 }
 
 void drawResumeButton(cairo_t* cr) {
   paintTintable(cr, disc(kButtonRadius));
-  fillFlat(cr, [](cairo_t* c) { polygonPath(c, {{12.5, 9.5}, {22.5, 16}, {12.5, 22.5}}); },
+  fillFlat(cr, polygon({{12.5, 9.5}, {22.5, 16}, {12.5, 22.5}}),
            colour::tintDim);
 }
 
 void drawHighlightRing(cairo_t* cr) {
   const PathFn ring = [](cairo_t* c) {
-    circlePath(c, kCentre, kCentre, 15);
+    circle(kCentre, kCentre, 15)(c);
     cairo_new_sub_path(c);
     cairo_arc_negative(c, kCentre, kCentre, 12.5, 2 * std::numbers::pi, 0);
     cairo_close_path(c);
@@ -56,9 +54,9 @@ void drawTiltButton(cairo_t* cr) {
   cairo_save(cr);
   cairo_translate(cr, kCentre, kCentre);
   cairo_rotate(cr, -20 * std::numbers::pi / 180);
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -9, -5, 18, 10, 2.5); }, colour::darkGrey,
+  paintStyled(cr, roundedRect(-9, -5, 18, 10, 2.5), colour::darkGrey,
               Style{.bevel = 1, .outline = 1});
-  fillFlat(cr, [](cairo_t* c) { roundedRectPath(c, -5, -3, 10, 6, 1); }, colour::yellow);
+  fillFlat(cr, roundedRect(-5, -3, 10, 6, 1), colour::yellow);
   cairo_restore(cr);
   strokeStyled(cr, [](cairo_t* c) {
     cairo_arc(c, kCentre, kCentre, 10.5, 200 * std::numbers::pi / 180, 250 * std::numbers::pi / 180);

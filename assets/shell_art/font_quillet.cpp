@@ -13,6 +13,9 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr int kGlyphLeft = 5;

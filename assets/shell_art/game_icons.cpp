@@ -9,6 +9,8 @@
 
 namespace shell_art {
 
+using namespace zandrel_art;
+
 namespace {
 
 using IconPainter = void (*)(cairo_t*);
@@ -28,11 +30,11 @@ void padlock(cairo_t* cr, double x, double y, double w, Rgb body) {
     cairo_arc(c, x, y - w * 0.08, w * 0.3, std::numbers::pi, 2 * std::numbers::pi);
     cairo_line_to(c, x + w * 0.3, y + 1);
   }, colour::lightGrey, w * 0.14, 1.25);
-  paintStyled(cr, [=](cairo_t* c) { roundedRectPath(c, x - w / 2, y, w, h, w * 0.18); }, body, Style{.bevel = w * 0.07});
-  fillFlat(cr, [=](cairo_t* c) {
-    circlePath(c, x, y + h * 0.42, w * 0.1);
-    polygonPath(c, {{x - w * 0.05, y + h * 0.45}, {x + w * 0.05, y + h * 0.45}, {x + w * 0.08, y + h * 0.75}, {x - w * 0.08, y + h * 0.75}});
-  }, colour::ink);
+  paintStyled(cr, roundedRect(x - w / 2, y, w, h, w * 0.18), body, Style{.bevel = w * 0.07});
+  fillFlat(cr, merged({
+    circle(x, y + h * 0.42, w * 0.1),
+    polygon({{x - w * 0.05, y + h * 0.45}, {x + w * 0.05, y + h * 0.45}, {x + w * 0.08, y + h * 0.75}, {x - w * 0.08, y + h * 0.75}}),
+  }), colour::ink);
 }
 
 }  // namespace
@@ -61,5 +63,5 @@ void drawGamesFrame(const FrameContext& context) {
 
 int main(int argc, char** argv) {
   using namespace shell_art;
-  return runSheetGenerator(argc, argv, {SheetDefinition{"games", 32, 32, 64, 8, drawGamesFrame, true, true}});
+  return runSheetGenerator(argc, argv, {SheetDefinition{"games", 32, 32, 64, 8, drawGamesFrame, true, PixelFit::everyTier}});
 }

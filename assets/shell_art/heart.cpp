@@ -3,6 +3,9 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 void heartPath(cairo_t* cr) {
@@ -19,7 +22,7 @@ void heartPath(cairo_t* cr) {
 
 void drawHeart(const FrameContext& context) {
   paintStyled(context.cr, heartPath, colour::red, Style{.bevel = 2.5});
-  fillFlat(context.cr, [](cairo_t* c) { ellipsePath(c, 9.5, 9.5, 3, 2); }, colour::white, 0.85);
+  fillFlat(context.cr, ellipse(9.5, 9.5, 3, 2), colour::white, 0.85);
 }
 
 }  // namespace

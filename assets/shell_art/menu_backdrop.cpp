@@ -9,6 +9,9 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr double kCentre = 128;
@@ -50,14 +53,14 @@ void paintFaded(cairo_t* cr, const PathFn& pattern) {
 void drawSwirl(cairo_t* cr, int arms, double twist, double width) {
   paintFaded(cr, [=](cairo_t* c) {
     for (int i = 0; i < arms; ++i) swirlArmPath(c, i * 360.0 / arms, twist, width);
-    circlePath(c, kCentre, kCentre, 10);
+    circle(kCentre, kCentre, 10)(c);
   });
 }
 
 void drawRingsAndRays(cairo_t* cr) {
   paintFaded(cr, [](cairo_t* c) {
     for (double r = 20; r < 124; r += 24) {
-      circlePath(c, kCentre, kCentre, r + 5);
+      circle(kCentre, kCentre, r + 5)(c);
       cairo_new_sub_path(c);
       cairo_arc_negative(c, kCentre, kCentre, r, 2 * std::numbers::pi, 0);
       cairo_close_path(c);
@@ -71,7 +74,7 @@ void drawRingsAndRays(cairo_t* cr) {
 void drawSunburst(cairo_t* cr) {
   paintFaded(cr, [](cairo_t* c) {
     for (int i = 0; i < 16; ++i) swirlArmPath(c, i * 22.5, 0, 11);
-    circlePath(c, kCentre, kCentre, 14);
+    circle(kCentre, kCentre, 14)(c);
   });
 }
 

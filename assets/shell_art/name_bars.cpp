@@ -7,6 +7,9 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 struct NameBar {
@@ -26,7 +29,7 @@ constexpr double kLetterUnit = 2;
 
 void drawNameBar(const FrameContext& context) {
   const NameBar& bar = kBars[context.frame];
-  paintStyled(context.cr, [](cairo_t* c) { roundedRectPath(c, 3, 4, 122, 24, 12); }, bar.ribbon, Style{.bevel = 2});
+  paintStyled(context.cr, roundedRect(3, 4, 122, 24, 12), bar.ribbon, Style{.bevel = 2});
   const Rgb white[] = {colour::white};
   paintLetteringCentred(context.cr, bar.name, 64, 16 - 7 * kLetterUnit / 2 - 1, white,
                         LetteringStyle{.unit = kLetterUnit, .bevel = 0.5, .outline = 1.25});

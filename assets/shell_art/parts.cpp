@@ -10,6 +10,9 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr double kCentre = 4;
@@ -45,7 +48,7 @@ void drawStar(cairo_t* cr, Dice& dice) {
   const double outer = dice.between(2.2, kMaxRadius);
   const double inner = outer * dice.between(0.3, 0.55);
   const double turn = dice.between(0, 90);
-  fillFlat(cr, [=](cairo_t* c) { starPath(c, kCentre, kCentre, points, outer, inner, turn); }, pickShade(dice));
+  fillFlat(cr, star(kCentre, kCentre, points, outer, inner, turn), pickShade(dice));
 }
 
 void drawFlake(cairo_t* cr, Dice& dice) {
@@ -96,18 +99,18 @@ void drawSpark(cairo_t* cr, Dice& dice) {
     cairo_save(c);
     cairo_translate(c, kCentre, kCentre);
     cairo_rotate(c, turn * kDegrees);
-    polygonPath(c, {{0, -length}, {0.5, -0.5}, {cross, 0}, {0.5, 0.5}, {0, length}, {-0.5, 0.5}, {-cross, 0}, {-0.5, -0.5}});
+    polygon({{0, -length}, {0.5, -0.5}, {cross, 0}, {0.5, 0.5}, {0, length}, {-0.5, 0.5}, {-cross, 0}, {-0.5, -0.5}})(c);
     cairo_restore(c);
   }, pickShade(dice));
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, kCentre, kCentre, 0.9); }, colour::white);
+  fillFlat(cr, circle(kCentre, kCentre, 0.9), colour::white);
 }
 
 void drawBlob(cairo_t* cr, Dice& dice) {
   const double rx = dice.between(1.3, kMaxRadius - 0.2);
   const double ry = rx * dice.between(0.7, 1.0);
   const double x = kCentre + dice.between(-0.2, 0.2);
-  fillFlat(cr, [=](cairo_t* c) { ellipsePath(c, x, kCentre, rx, ry); }, colour::tintShade);
-  fillFlat(cr, [=](cairo_t* c) { ellipsePath(c, x - rx * 0.2, kCentre - ry * 0.2, rx * 0.7, ry * 0.7); },
+  fillFlat(cr, ellipse(x, kCentre, rx, ry), colour::tintShade);
+  fillFlat(cr, ellipse(x - rx * 0.2, kCentre - ry * 0.2, rx * 0.7, ry * 0.7),
            pickShade(dice));
 }
 
@@ -119,7 +122,7 @@ void drawDiamond(cairo_t* cr, Dice& dice) {
     cairo_save(c);
     cairo_translate(c, kCentre, kCentre);
     cairo_rotate(c, turn * kDegrees);
-    polygonPath(c, {{0, -tall}, {wide, 0}, {0, tall}, {-wide, 0}});
+    polygon({{0, -tall}, {wide, 0}, {0, tall}, {-wide, 0}})(c);
     cairo_restore(c);
   }, pickShade(dice));
 }
@@ -145,10 +148,10 @@ void drawComet(cairo_t* cr, Dice& dice) {
   const double hy = kCentre + dy * (kMaxRadius - head);
   const double tx = kCentre - dx * length;
   const double ty = kCentre - dy * length;
-  fillFlat(cr, [=](cairo_t* c) {
-    polygonPath(c, {{hx - dy * head, hy + dx * head}, {tx, ty}, {hx + dy * head, hy - dx * head}});
-    circlePath(c, hx, hy, head);
-  }, pickShade(dice));
+  fillFlat(cr, merged({
+    polygon({{hx - dy * head, hy + dx * head}, {tx, ty}, {hx + dy * head, hy - dx * head}}),
+    circle(hx, hy, head),
+  }), pickShade(dice));
 }
 
 void drawPartFrame(const FrameContext& context) {

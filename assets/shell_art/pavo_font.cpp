@@ -6,6 +6,9 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr int kCellWidth = 10;  // 1 border + 8 glyph columns + 1 border

@@ -8,19 +8,22 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr double kDegrees = std::numbers::pi / 180;
 
 void drawBadge(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 128, 104, 92); }, colour::violet, Style{.bevel = 6, .outline = 2});
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 128, 104, 76); }, colour::sky, Style{.bevel = 5, .outline = 1.5});
+  paintStyled(cr, circle(128, 104, 92), colour::violet, Style{.bevel = 6, .outline = 2});
+  paintStyled(cr, circle(128, 104, 76), colour::sky, Style{.bevel = 5, .outline = 1.5});
   // Sparkles around the rim.
   for (int i = 0; i < 8; ++i) {
     const double a = (i * 45 + 22.5) * kDegrees;
     const double x = 128 + 84 * std::cos(a);
     const double y = 104 + 84 * std::sin(a);
-    fillFlat(cr, [x, y](cairo_t* c) { starPath(c, x, y, 4, 4.5, 1.6); }, colour::white, 0.9);
+    fillFlat(cr, star(x, y, 4, 4.5, 1.6), colour::white, 0.9);
   }
 }
 
@@ -48,15 +51,12 @@ void drawQuill(cairo_t* cr) {
   cairo_clip(cr);
   for (int i = 0; i < 5; ++i) {
     const double y = -44 + i * 18;
-    fillFlat(cr, [y](cairo_t* c) { cairo_rectangle(c, -40, y, 80, 9); }, stripes[i]);
+    fillFlat(cr, rect(-40, y, 80, 9), stripes[i]);
   }
   cairo_restore(cr);
   // The shaft and the nib.
-  strokeStyled(cr, [](cairo_t* c) {
-    cairo_move_to(c, 0, -56);
-    cairo_line_to(c, 0, 62);
-  }, colour::lightGrey, 3, 1.5);
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{-6, 58}, {6, 58}, {0, 80}}); }, colour::darkGrey,
+  strokeStyled(cr, line(0, -56, 0, 62), colour::lightGrey, 3, 1.5);
+  paintStyled(cr, polygon({{-6, 58}, {6, 58}, {0, 80}}), colour::darkGrey,
               Style{.bevel = 1.5, .outline = 1.5});
   cairo_restore(cr);
 }
@@ -72,9 +72,9 @@ void ribbonPath(cairo_t* cr) {
 
 void drawRibbon(cairo_t* cr) {
   // Folded tails behind each end.
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{34, 182}, {6, 184}, {18, 198}, {6, 214}, {34, 214}}); },
+  paintStyled(cr, polygon({{34, 182}, {6, 184}, {18, 198}, {6, 214}, {34, 214}}),
               darker(colour::red, 0.2));
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{222, 182}, {250, 184}, {238, 198}, {250, 214}, {222, 214}}); },
+  paintStyled(cr, polygon({{222, 182}, {250, 184}, {238, 198}, {250, 214}, {222, 214}}),
               darker(colour::red, 0.2));
   paintStyled(cr, ribbonPath, colour::red, Style{.bevel = 3, .outline = 2});
   const Rgb white[] = {colour::white};

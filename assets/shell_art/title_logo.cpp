@@ -8,16 +8,19 @@
 #include "kit/sheet.h"
 
 namespace shell_art {
+
+using namespace zandrel_art;
+
 namespace {
 
 constexpr std::string_view kTitle = "Zandrel";
 constexpr double kLetterUnit = 5;
 
 void drawPlate(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 8, 12, 240, 104, 22); }, mix(colour::violet, colour::ink, 0.55),
+  paintStyled(cr, roundedRect(8, 12, 240, 104, 22), mix(colour::violet, colour::ink, 0.55),
               Style{.bevel = 4, .outline = 2});
   for (auto [x, y] : {std::pair{58.0, 89.0}, {198.0, 89.0}})
-    fillFlat(cr, [x, y](cairo_t* c) { starPath(c, x, y, 4, 6, 2); }, colour::yellow);
+    fillFlat(cr, star(x, y, 4, 6, 2), colour::yellow);
 }
 
 void drawTitle(cairo_t* cr) {

@@ -2,7 +2,7 @@
 // several games share. Each picture is named by the sprite number the games draw.
 #pragma once
 
-#include "kit/sheet.h"
+#include "sprite_catalog.h"
 
 namespace sprites {
 

@@ -4,9 +4,11 @@
 
 #include <vector>
 
-#include "kit/paint.h"
+#include "kit/glossy.h"
 
 namespace sprites {
+
+using namespace zandrel_art;
 
 // A white eye with an ink pupil looking by (lookX, lookY) (each −1..1) and a glint; its
 // rim thins on small eyes so they stay open at tier 1.

@@ -14,5 +14,5 @@ int main(int argc, char** argv) {
         yahtzeePictures, zonePictures}) {
     append(pictures, part());
   }
-  return runSheetGenerator(argc, argv, pictures);
+  return runSpriteSheetGenerator(argc, argv, pictures);
 }

@@ -27,7 +27,7 @@ void paintSoilAndTurf(cairo_t* cr) {
   // Nothing may stray past the tile's sides, or neighbours would overlap.
   cairo_rectangle(cr, kLeft, -20, kRight - kLeft, 40);
   cairo_clip(cr);
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, kLeft, kTop, kRight - kLeft, kBottom - kTop); },
+  fillFlat(cr, rect(kLeft, kTop, kRight - kLeft, kBottom - kTop),
            kSoil);
   // A darker stratum toward the bottom, the same across every tile.
   fillFlat(cr, [](cairo_t* c) {
@@ -44,9 +44,9 @@ void paintSoilAndTurf(cairo_t* cr) {
     cairo_close_path(c);
   }, colour::green);
   // Lit top rim of the turf under an ink outline.
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, kLeft, kTop, kRight - kLeft, 1.6); },
+  fillFlat(cr, rect(kLeft, kTop, kRight - kLeft, 1.6),
            colour::lime);
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, kLeft, kTop - kEdgeLine, kRight - kLeft, kEdgeLine); },
+  fillFlat(cr, rect(kLeft, kTop - kEdgeLine, kRight - kLeft, kEdgeLine),
            colour::ink);
   // Shadow under the turf.
   strokeFlat(cr, [](cairo_t* c) {
@@ -58,26 +58,24 @@ void paintSoilAndTurf(cairo_t* cr) {
 }
 
 void pebble(cairo_t* cr, double x, double y, double rx, double ry, Rgb colour) {
-  paintStyled(cr, [=](cairo_t* c) { ellipsePath(c, x, y, rx, ry); }, colour,
+  paintStyled(cr, ellipse(x, y, rx, ry), colour,
               {.bevel = 0.8, .outline = 0.8});
 }
 
 void tuft(cairo_t* cr, double x, double height) {
   const double base = kTop + 0.8;
-  paintStyled(cr, [=](cairo_t* c) {
-    polygonPath(c, {{x - 2.6, base}, {x - 1.8, base - height * 0.7}, {x - 0.8, base - 0.6},
+  paintStyled(cr, polygon({{x - 2.6, base}, {x - 1.8, base - height * 0.7}, {x - 0.8, base - 0.6},
                     {x, base - height}, {x + 0.8, base - 0.6}, {x + 1.9, base - height * 0.75},
-                    {x + 2.6, base}});
-  }, colour::green, {.bevel = 0.6, .outline = 0.9});
+                    {x + 2.6, base}}), colour::green, {.bevel = 0.6, .outline = 0.9});
 }
 
 void flower(cairo_t* cr, double x, Rgb petals) {
   const double base = kTop + 0.5;
-  strokeFlat(cr, [=](cairo_t* c) { polylinePath(c, {{x, base}, {x, base - 2.6}}); },
+  strokeFlat(cr, polyline({{x, base}, {x, base - 2.6}}),
              darker(colour::green, 0.3), 0.9);
-  paintStyled(cr, [=](cairo_t* c) { starPath(c, x, base - 3.2, 5, 1.9, 1.0); }, petals,
+  paintStyled(cr, star(x, base - 3.2, 5, 1.9, 1.0), petals,
               {.bevel = 0.4, .outline = 0.7});
-  fillFlat(cr, [=](cairo_t* c) { circlePath(c, x, base - 3.2, 0.6); }, colour::yellow);
+  fillFlat(cr, circle(x, base - 3.2, 0.6), colour::yellow);
 }
 
 void tileWithStones(cairo_t* cr) {
@@ -112,7 +110,7 @@ void tileWithRoots(cairo_t* cr) {
 void tileWithBone(cairo_t* cr) {
   paintSoilAndTurf(cr);
   // A little fossil shell in the soil.
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, -2, 2.5, 3.0); }, colour::lightGrey,
+  paintStyled(cr, circle(-2, 2.5, 3.0), colour::lightGrey,
               {.bevel = 0.8, .outline = 0.8});
   strokeFlat(cr, [](cairo_t* c) {
     cairo_arc(c, -2, 2.5, 1.8, 0, M_PI * 1.5);

@@ -31,9 +31,9 @@ struct Stride {
 
 void leg(cairo_t* cr, Point hip, Point foot) {
   const Point knee{(hip.x + foot.x) / 2 + 1.0, (hip.y + foot.y) / 2};
-  strokeStyled(cr, [=](cairo_t* c) { polylinePath(c, {hip, knee, {foot.x, foot.y - 3.0}}); }, kSuit,
+  strokeStyled(cr, polyline({hip, knee, {foot.x, foot.y - 3.0}}), kSuit,
                3.8);
-  paintStyled(cr, [=](cairo_t* c) { roundedRectPath(c, foot.x - 2.2, foot.y - 3.4, 5.0, 3.0, 1.2); },
+  paintStyled(cr, roundedRect(foot.x - 2.2, foot.y - 3.4, 5.0, 3.0, 1.2),
               kBoot, {.bevel = 0.6});
 }
 
@@ -47,7 +47,7 @@ void flame(cairo_t* cr, Point nozzle) {
                    nozzle.y);
     cairo_close_path(c);
   }, colour::orange, {.bevel = 0.6, .outline = 0.9});
-  fillFlat(cr, [=](cairo_t* c) { ellipsePath(c, nozzle.x, nozzle.y + 3.5, 1.6, 3.4); },
+  fillFlat(cr, ellipse(nozzle.x, nozzle.y + 3.5, 1.6, 3.4),
            colour::yellow);
 }
 
@@ -56,41 +56,41 @@ void spaceman(cairo_t* cr, Stride stride, bool thrusting) {
   cairo_save(cr);
   cairo_translate(cr, 0, lift);
   // Jetpack on his back.
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -11, -6, 6, 12, 2.2); }, colour::red,
+  paintStyled(cr, roundedRect(-11, -6, 6, 12, 2.2), colour::red,
               {.bevel = 1.2});
-  paintStyled(cr, [=](cairo_t* c) { polygonPath(c, {{-9.5, 5}, {-5.5, 5}, {-6.2, 7.2}, {-8.8, 7.2}}); },
+  paintStyled(cr, polygon({{-9.5, 5}, {-5.5, 5}, {-6.2, 7.2}, {-8.8, 7.2}}),
               colour::midGrey, {.bevel = 0.5, .outline = 0.9});
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -10, -3, 4, 1.2); }, colour::yellow);
+  fillFlat(cr, rect(-10, -3, 4, 1.2), colour::yellow);
   cairo_restore(cr);
 
   // Back leg, body, front leg.
   leg(cr, {-1.5, 6.5 + lift}, {stride.backFootX, stride.backFootY});
   cairo_save(cr);
   cairo_translate(cr, 0, lift);
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -6, -4, 11, 12, 3.5); }, kSuit, {.bevel = 1.4});
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -6, 5, 11, 1.4); }, colour::darkGrey);
+  paintStyled(cr, roundedRect(-6, -4, 11, 12, 3.5), kSuit, {.bevel = 1.4});
+  fillFlat(cr, rect(-6, 5, 11, 1.4), colour::darkGrey);
   // Chest badge.
-  fillFlat(cr, [](cairo_t* c) { roundedRectPath(c, 0.5, -1.5, 3, 2.6, 0.6); }, colour::sky);
+  fillFlat(cr, roundedRect(0.5, -1.5, 3, 2.6, 0.6), colour::sky);
   cairo_restore(cr);
   leg(cr, {1.5, 6.5 + lift}, {stride.frontFootX, stride.frontFootY});
 
   cairo_save(cr);
   cairo_translate(cr, 0, lift);
   // Helmet with its visor looking right.
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0.5, -9, 6.5); }, kSuit, {.bevel = 1.6});
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 0.5, -12.5, 6.8, 6.0, 2.8); }, colour::sky,
+  paintStyled(cr, circle(0.5, -9, 6.5), kSuit, {.bevel = 1.6});
+  paintStyled(cr, roundedRect(0.5, -12.5, 6.8, 6.0, 2.8), colour::sky,
               {.bevel = 1.2, .outline = 1.0});
   glint(cr, 2.8, -11.0, 1.5, 0.7, 0.9);
   // Antenna.
-  strokeFlat(cr, [](cairo_t* c) { polylinePath(c, {{-3, -14}, {-4.2, -16}}); }, colour::ink, 0.9);
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, -4.3, -16.2, 1.1); }, colour::lime);
+  strokeFlat(cr, polyline({{-3, -14}, {-4.2, -16}}), colour::ink, 0.9);
+  fillFlat(cr, circle(-4.3, -16.2, 1.1), colour::lime);
   // Arm holding the blaster forward at shoulder height.
-  strokeStyled(cr, [](cairo_t* c) { polylinePath(c, {{-1.5, -1.5}, {3.0, 0.5}, {6.5, -2.5}}); }, kSuit,
+  strokeStyled(cr, polyline({{-1.5, -1.5}, {3.0, 0.5}, {6.5, -2.5}}), kSuit,
                3.2);
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, 5.0, -6.2, 8.0, 3.0, 1.0); }, colour::darkGrey,
+  paintStyled(cr, roundedRect(5.0, -6.2, 8.0, 3.0, 1.0), colour::darkGrey,
               {.bevel = 0.6, .outline = 1.0});
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, 11.8, -5.6, 1.6, 1.8); }, colour::lime);
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 6.5, -2.6, 1.7); }, kBoot, {.bevel = 0.5, .outline = 1.0});
+  fillFlat(cr, rect(11.8, -5.6, 1.6, 1.8), colour::lime);
+  paintStyled(cr, circle(6.5, -2.6, 1.7), kBoot, {.bevel = 0.5, .outline = 1.0});
   // The flame blazes in front of everything so it reads even behind a trailing leg.
   if (thrusting) flame(cr, {-7.5, 6.5});
   cairo_restore(cr);
@@ -102,12 +102,10 @@ void cyclops(cairo_t* cr) {
       cairo_move_to(c, side * 4, -7);
       cairo_curve_to(c, side * 5, -11, side * 8, -12, side * 8.5, -13.5);
     }, colour::green, 1.4, 0.9);
-    paintStyled(cr, [side](cairo_t* c) { circlePath(c, side * 8.5, -13.5, 1.8); }, colour::yellow,
+    paintStyled(cr, circle(side * 8.5, -13.5, 1.8), colour::yellow,
                 {.bevel = 0.5, .outline = 0.9});
   }
-  paintStyled(cr, [](cairo_t* c) {
-    smoothPath(c, {{0, -10}, {8.5, -6}, {10, 3}, {6, 9.5}, {0, 8}, {-6, 9.5}, {-10, 3}, {-8.5, -6}});
-  }, colour::green);
+  paintStyled(cr, blob({{0, -10}, {8.5, -6}, {10, 3}, {6, 9.5}, {0, 8}, {-6, 9.5}, {-10, 3}, {-8.5, -6}}), colour::green);
   eye(cr, {0, -1.5}, 4.6, 0.2, 0.2);
   strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 0, 3.5, 3.0, M_PI * 0.2, M_PI * 0.8); }, colour::ink,
              0.9);
@@ -129,26 +127,26 @@ void saucerJelly(cairo_t* cr) {
     cairo_curve_to(c, 6, 5, -6, 5, -12, 2);
     cairo_close_path(c);
   }, colour::pink);
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -13, 0, 26, 3.5, 1.6); }, colour::violet,
+  paintStyled(cr, roundedRect(-13, 0, 26, 3.5, 1.6), colour::violet,
               {.bevel = 0.6, .outline = 1.0});
   for (double x : {-8.0, 0.0, 8.0}) {
-    fillFlat(cr, [x](cairo_t* c) { circlePath(c, x, 1.75, 0.9); }, colour::yellow);
+    fillFlat(cr, circle(x, 1.75, 0.9), colour::yellow);
   }
   eyes(cr, {-3.5, -4}, {3.5, -4}, 2.4, 0, 0.3);
   glint(cr, -5.5, -6.5, 2.2, 1.0, 0.7);
 }
 
 void urchin(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { starPath(c, 0, 0, 10, 13.0, 8.5, 9); }, colour::violet,
+  paintStyled(cr, star(0, 0, 10, 13.0, 8.5, 9), colour::violet,
               {.bevel = 1.6});
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, 0, 7.5); }, mix(colour::violet, colour::pink, 0.35),
+  paintStyled(cr, circle(0, 0, 7.5), mix(colour::violet, colour::pink, 0.35),
               {.bevel = 1.2, .outline = 0});
   eyes(cr, {-2.8, -1.2}, {2.8, -1.2}, 2.3, 0, 0.2);
   // Grumpy brows.
-  strokeFlat(cr, [](cairo_t* c) {
-    polylinePath(c, {{-5, -4.5}, {-1.2, -3.3}});
-    polylinePath(c, {{5, -4.5}, {1.2, -3.3}});
-  }, colour::ink, 0.9);
+  strokeFlat(cr, merged({
+    polyline({{-5, -4.5}, {-1.2, -3.3}}),
+    polyline({{5, -4.5}, {1.2, -3.3}}),
+  }), colour::ink, 0.9);
   strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 0, 4.8, 1.6, M_PI * 1.15, M_PI * 1.85); }, colour::ink,
              0.8);
 }
@@ -157,11 +155,9 @@ void crab(cairo_t* cr) {
   for (double side : {-1.0, 1.0}) {
     // Legs and a claw on each side.
     for (double y : {3.0, 6.0}) {
-      strokeStyled(cr, [=](cairo_t* c) {
-        polylinePath(c, {{side * 6, y}, {side * 10, y + 1.5}, {side * 11, y + 4.5}});
-      }, colour::orange, 1.3, 0.8);
+      strokeStyled(cr, polyline({{side * 6, y}, {side * 10, y + 1.5}, {side * 11, y + 4.5}}), colour::orange, 1.3, 0.8);
     }
-    strokeStyled(cr, [=](cairo_t* c) { polylinePath(c, {{side * 7, -2}, {side * 10, -6}}); },
+    strokeStyled(cr, polyline({{side * 7, -2}, {side * 10, -6}}),
                  colour::orange, 1.8, 0.9);
     paintStyled(cr, [=](cairo_t* c) {
       cairo_new_sub_path(c);
@@ -171,10 +167,10 @@ void crab(cairo_t* cr) {
       cairo_close_path(c);
     }, colour::red, {.bevel = 0.6, .outline = 1.0});
   }
-  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 0, 2, 8.5, 6.5); }, colour::red);
+  paintStyled(cr, ellipse(0, 2, 8.5, 6.5), colour::red);
   // Eyes on stalks.
   for (double side : {-1.0, 1.0}) {
-    strokeStyled(cr, [side](cairo_t* c) { polylinePath(c, {{side * 2.5, -3}, {side * 3.2, -6.5}}); },
+    strokeStyled(cr, polyline({{side * 2.5, -3}, {side * 3.2, -6.5}}),
                  colour::red, 1.3, 0.8);
     eye(cr, {side * 3.2, -7.5}, 2.0, 0, -0.2);
   }
@@ -190,9 +186,7 @@ void squid(cairo_t* cr) {
       cairo_curve_to(c, x + 2.5, 7, x - 2.5, 9, x + 1, 13);
     }, colour::teal, 2.2, 0.9);
   }
-  paintStyled(cr, [](cairo_t* c) {
-    smoothPath(c, {{0, -13}, {6, -6}, {8.5, 2}, {4, 6}, {-4, 6}, {-8.5, 2}, {-6, -6}});
-  }, colour::teal);
+  paintStyled(cr, blob({{0, -13}, {6, -6}, {8.5, 2}, {4, 6}, {-4, 6}, {-8.5, 2}, {-6, -6}}), colour::teal);
   eye(cr, {-3.8, 0}, 2.1, 0.2, 0);
   eye(cr, {3.8, 0}, 2.1, -0.2, 0);
   eye(cr, {0, -5}, 2.3, 0, 0);
@@ -211,38 +205,36 @@ void starBug(cairo_t* cr) {
     }
     cairo_close_path(c);
   }, colour::yellow, {.bevel = 1.6});
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, 0, 5.5); }, colour::orange,
+  paintStyled(cr, circle(0, 0, 5.5), colour::orange,
               {.bevel = 1.0, .outline = 0.9});
   eyes(cr, {-2.2, -0.8}, {2.2, -0.8}, 1.8, 0, 0);
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 0, 2.8, 1.2, 0.8); }, colour::ink);
+  fillFlat(cr, ellipse(0, 2.8, 1.2, 0.8), colour::ink);
 }
 
 void landingPad(cairo_t* cr) {
   // The thruster's glow under the pad.
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 0, -2.5, 3.5, 2.6); }, colour::sky, 0.45);
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, -4.5, 2.0); }, colour::sky,
+  fillFlat(cr, ellipse(0, -2.5, 3.5, 2.6), colour::sky, 0.45);
+  paintStyled(cr, circle(0, -4.5, 2.0), colour::sky,
               {.bevel = 0.6, .outline = 0.8});
   // Hull under the deck.
-  paintStyled(cr, [](cairo_t* c) {
-    polygonPath(c, {{-13, -11}, {13, -11}, {8, -6}, {-8, -6}});
-  }, colour::midGrey, {.bevel = 1.0, .outline = 0.9});
+  paintStyled(cr, polygon({{-13, -11}, {13, -11}, {8, -6}, {-8, -6}}), colour::midGrey, {.bevel = 1.0, .outline = 0.9});
   // Deck.
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -15, -14, 30, 4, 1.5); }, colour::lightGrey,
+  paintStyled(cr, roundedRect(-15, -14, 30, 4, 1.5), colour::lightGrey,
               {.bevel = 0.8, .outline = 0.9});
   // Hazard stripes along the deck's edge.
   cairo_save(cr);
   cairo_rectangle(cr, -13, -12, 26, 1.6);
   cairo_clip(cr);
   for (double x = -15; x < 15; x += 3) {
-    fillFlat(cr, [x](cairo_t* c) { polygonPath(c, {{x, -10.4}, {x + 1.5, -12}, {x + 3, -12}, {x + 1.5, -10.4}}); },
+    fillFlat(cr, polygon({{x, -10.4}, {x + 1.5, -12}, {x + 3, -12}, {x + 1.5, -10.4}}),
              colour::ink);
-    fillFlat(cr, [x](cairo_t* c) { polygonPath(c, {{x + 1.5, -10.4}, {x + 3, -12}, {x + 4.5, -12}, {x + 3, -10.4}}); },
+    fillFlat(cr, polygon({{x + 1.5, -10.4}, {x + 3, -12}, {x + 4.5, -12}, {x + 3, -10.4}}),
              colour::yellow);
   }
   cairo_restore(cr);
   // Landing lights at both ends.
   for (double x : {-11.0, 11.0}) {
-    fillFlat(cr, [x](cairo_t* c) { circlePath(c, x, -8.5, 0.9); }, colour::lime);
+    fillFlat(cr, circle(x, -8.5, 0.9), colour::lime);
   }
 }
 

@@ -28,7 +28,7 @@ struct Lobe {
 PathFn lobes(std::initializer_list<Lobe> parts) {
   std::vector<Lobe> list(parts);
   return [list](cairo_t* c) {
-    for (const Lobe& l : list) circlePath(c, l.x, l.y, l.r);
+    for (const Lobe& l : list) circle(l.x, l.y, l.r)(c);
     // A flat foot so the bush sits on the ground.
     cairo_rectangle(c, -9, kBushBase - 4, 18, 4);
   };
@@ -44,9 +44,9 @@ void floweringBush(cairo_t* cr) {
               colour::lime);
   const Point blossoms[] = {{-5, 10}, {0, 5.5}, {5, 7.5}, {2, 12.5}, {-1.5, 10}};
   for (const Point& p : blossoms) {
-    paintStyled(cr, [&](cairo_t* c) { starPath(c, p.x, p.y, 5, 1.9, 1.0); }, colour::pink,
+    paintStyled(cr, star(p.x, p.y, 5, 1.9, 1.0), colour::pink,
                 {.bevel = 0.4, .outline = 0.7});
-    fillFlat(cr, [&](cairo_t* c) { circlePath(c, p.x, p.y, 0.55); }, colour::yellow);
+    fillFlat(cr, circle(p.x, p.y, 0.55), colour::yellow);
   }
 }
 
@@ -63,17 +63,17 @@ void thornBush(cairo_t* cr) {
     cairo_line_to(c, -9, kBushBase);
     cairo_close_path(c);
   }, colour::teal);
-  strokeFlat(cr, [](cairo_t* c) {
-    polylinePath(c, {{-4, kBushBase - 1}, {-2, 9}, {-4, 6}});
-    polylinePath(c, {{3, kBushBase - 1}, {2, 10}, {5, 6.5}});
-  }, darker(colour::teal, 0.45), 0.9);
+  strokeFlat(cr, merged({
+    polyline({{-4, kBushBase - 1}, {-2, 9}, {-4, 6}}),
+    polyline({{3, kBushBase - 1}, {2, 10}, {5, 6.5}}),
+  }), darker(colour::teal, 0.45), 0.9);
 }
 
 void autumnBush(cairo_t* cr) {
   paintStyled(cr, lobes({{-5, 12, 5}, {1, 7, 6}, {5.5, 12, 5}}), colour::orange);
   const Point berries[] = {{-4, 10}, {3, 6}, {5, 11.5}, {-0.5, 12.5}};
   for (const Point& p : berries) {
-    paintStyled(cr, [&](cairo_t* c) { circlePath(c, p.x, p.y, 1.3); }, colour::red,
+    paintStyled(cr, circle(p.x, p.y, 1.3), colour::red,
                 {.bevel = 0.4, .outline = 0.7});
   }
   glint(cr, -1.5, 3.5, 2.0, 1.0, 0.5);
@@ -82,24 +82,22 @@ void autumnBush(cairo_t* cr) {
 void heartWheel(cairo_t* cr) {
   constexpr double kTyre = 13.5;
   constexpr double kRim = 9.2;
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, 0, kTyre); }, colour::darkGrey, {.bevel = 2.0});
+  paintStyled(cr, circle(0, 0, kTyre), colour::darkGrey, {.bevel = 2.0});
   // Tread blocks across the tyre: they make the turning visible.
   for (int i = 0; i < 12; ++i) {
     const double a = i * M_PI / 6;
-    strokeFlat(cr, [a](cairo_t* c) {
-      polylinePath(c, {{std::cos(a) * (kRim + 1.2), std::sin(a) * (kRim + 1.2)},
-                       {std::cos(a) * (kTyre - 0.8), std::sin(a) * (kTyre - 0.8)}});
-    }, mix(colour::darkGrey, colour::ink, 0.55), 1.3);
+    strokeFlat(cr, polyline({{std::cos(a) * (kRim + 1.2), std::sin(a) * (kRim + 1.2)},
+                       {std::cos(a) * (kTyre - 0.8), std::sin(a) * (kTyre - 0.8)}}), mix(colour::darkGrey, colour::ink, 0.55), 1.3);
   }
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, 0, kRim); }, colour::yellow,
+  paintStyled(cr, circle(0, 0, kRim), colour::yellow,
               {.bevel = 1.4, .outline = 1.0});
   // Four bolts.
   for (int i = 0; i < 4; ++i) {
     const double a = i * M_PI / 2 + M_PI / 4;
-    fillFlat(cr, [a](cairo_t* c) { circlePath(c, std::cos(a) * 6.8, std::sin(a) * 6.8, 0.9); },
+    fillFlat(cr, circle(std::cos(a) * 6.8, std::sin(a) * 6.8, 0.9),
              darker(colour::yellow, 0.5));
   }
-  paintStyled(cr, [](cairo_t* c) { heartPath(c, 0, 0.3, 9.0); }, colour::red,
+  paintStyled(cr, heart(0, 0.3, 9.0), colour::red,
               {.bevel = 1.0, .outline = 1.0});
   glint(cr, -2.0, -1.8, 1.3, 0.7, 0.8);
 }

@@ -67,7 +67,7 @@ Pose mirrored(const Pose& pose) {
 }
 
 PathFn bend(const Limb& l) {
-  return [l](cairo_t* c) { polylinePath(c, {l.root, l.joint, l.end}); };
+  return polyline({l.root, l.joint, l.end});
 }
 
 void paintLeg(cairo_t* cr, const Limb& leg, double toes) {
@@ -79,24 +79,24 @@ void paintLeg(cairo_t* cr, const Limb& leg, double toes) {
   strokeStyled(cr, bend(shin), kGi, 5.0);
   // Bare foot, pointing the way the body faces (outward when facing the viewer).
   const double dx = toes == 0 ? (leg.end.x < leg.root.x ? -1 : 1) : toes;
-  paintStyled(cr, [&](cairo_t* c) { ellipsePath(c, leg.end.x + dx * 1.2, leg.end.y, 2.6, 1.4); },
+  paintStyled(cr, ellipse(leg.end.x + dx * 1.2, leg.end.y, 2.6, 1.4),
               colour::skin, {.bevel = 0.6, .outline = kOutline});
 }
 
 void paintArm(cairo_t* cr, const Limb& arm, Hand hand) {
-  strokeStyled(cr, [&](cairo_t* c) { polylinePath(c, {arm.root, arm.joint}); }, kGi, 4.4);
-  strokeStyled(cr, [&](cairo_t* c) { polylinePath(c, {arm.joint, arm.end}); }, colour::skin, 2.8);
+  strokeStyled(cr, polyline({arm.root, arm.joint}), kGi, 4.4);
+  strokeStyled(cr, polyline({arm.joint, arm.end}), colour::skin, 2.8);
   // Sleeve cuff over the forearm join.
-  strokeFlat(cr, [&](cairo_t* c) { polylinePath(c, {arm.root, arm.joint}); }, kGi, 4.4);
+  strokeFlat(cr, polyline({arm.root, arm.joint}), kGi, 4.4);
   if (hand == Hand::Fist) {
-    paintStyled(cr, [&](cairo_t* c) { circlePath(c, arm.end.x, arm.end.y, 2.2); }, colour::skin,
+    paintStyled(cr, circle(arm.end.x, arm.end.y, 2.2), colour::skin,
                 {.bevel = 0.7, .outline = kOutline});
   } else {
     const double angle = std::atan2(arm.end.y - arm.joint.y, arm.end.x - arm.joint.x);
     cairo_save(cr);
     cairo_translate(cr, arm.end.x, arm.end.y);
     cairo_rotate(cr, angle);
-    paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 0.6, 0, 1.6, 2.4); }, colour::skin,
+    paintStyled(cr, ellipse(0.6, 0, 1.6, 2.4), colour::skin,
                 {.bevel = 0.6, .outline = kOutline});
     cairo_restore(cr);
   }
@@ -116,23 +116,21 @@ void paintTorso(cairo_t* cr, const Pose& pose) {
   const Point neckR{c.x - ax * shoulder, c.y - ay * shoulder};
   const Point hipL{w.x + ax * hip, w.y + ay * hip + 1.2};
   const Point hipR{w.x - ax * hip, w.y - ay * hip + 1.2};
-  paintStyled(cr, [&](cairo_t* k) { smoothPath(k, {neckR, {c.x, c.y - 0.8}, neckL, hipL, hipR}); },
+  paintStyled(cr, blob({neckR, {c.x, c.y - 0.8}, neckL, hipL, hipR}),
               kGi, {.bevel = 1.2});
   // Lapels: the jacket's crossing V.
   const double lean = pose.dir;
-  strokeFlat(cr, [&](cairo_t* k) {
-    polylinePath(k, {{c.x - 2.2 + lean, c.y + 0.2},
+  strokeFlat(cr, polyline({{c.x - 2.2 + lean, c.y + 0.2},
                      {c.x + lean * 1.5 + 0.6, c.y + (w.y - c.y) * 0.55},
-                     {c.x + 2.2 + lean, c.y + 0.2}});
-  }, mix(colour::lightGrey, colour::midGrey, 0.5), 0.8);
+                     {c.x + 2.2 + lean, c.y + 0.2}}), mix(colour::lightGrey, colour::midGrey, 0.5), 0.8);
   // Black belt with its knot.
-  strokeStyled(cr, [&](cairo_t* k) { polylinePath(k, {{hipL.x, w.y}, {hipR.x, w.y}}); }, kBelt,
+  strokeStyled(cr, polyline({{hipL.x, w.y}, {hipR.x, w.y}}), kBelt,
                1.6, 0.6);
   const double knot = w.x + (front ? 0.8 : -lean * 1.0);
-  strokeFlat(cr, [&](cairo_t* k) {
-    polylinePath(k, {{knot, w.y}, {knot - 1.2, w.y + 3.2}});
-    polylinePath(k, {{knot, w.y}, {knot + 1.3, w.y + 3.0}});
-  }, kBelt, 1.1);
+  strokeFlat(cr, merged({
+    polyline({{knot, w.y}, {knot - 1.2, w.y + 3.2}}),
+    polyline({{knot, w.y}, {knot + 1.3, w.y + 3.0}}),
+  }), kBelt, 1.1);
 }
 
 void paintHead(cairo_t* cr, const Pose& pose) {
@@ -149,7 +147,7 @@ void paintHead(cairo_t* cr, const Pose& pose) {
     cairo_curve_to(c, h.x + back * 6.0, h.y + 0.5, h.x + back * 7.0, h.y + 2.5, h.x + back * 9.0,
                    h.y + 2.2);
   }, colour::red, 1.2, 0.7);
-  paintStyled(cr, [&](cairo_t* c) { circlePath(c, h.x, h.y, r); }, colour::skin, {.bevel = 1.2});
+  paintStyled(cr, circle(h.x, h.y, r), colour::skin, {.bevel = 1.2});
   // Hair: a dark cap over the top of the head, swept back.
   fillFlat(cr, [&](cairo_t* c) {
     cairo_new_sub_path(c);
@@ -158,7 +156,7 @@ void paintHead(cairo_t* cr, const Pose& pose) {
                    h.x - r * 1.0, h.y - r * 0.1);
     cairo_close_path(c);
   }, kHair);
-  strokeFlat(cr, [&](cairo_t* c) { circlePath(c, h.x, h.y, r + 0.0); }, colour::ink, 1.25);
+  strokeFlat(cr, circle(h.x, h.y, r + 0.0), colour::ink, 1.25);
   // Red headband across the forehead.
   strokeFlat(cr, [&](cairo_t* c) {
     cairo_arc(c, h.x, h.y + 1.6, r * 0.98, M_PI * 1.15, M_PI * 1.85);
@@ -169,10 +167,10 @@ void paintHead(cairo_t* cr, const Pose& pose) {
     // Swirly cross eyes and a wobbly mouth.
     for (double side : {-1.0, 1.0}) {
       const double x = h.x + side * 1.8;
-      strokeFlat(cr, [&](cairo_t* c) {
-        polylinePath(c, {{x - 0.9, ey - 0.9}, {x + 0.9, ey + 0.9}});
-        polylinePath(c, {{x + 0.9, ey - 0.9}, {x - 0.9, ey + 0.9}});
-      }, colour::ink, 0.7);
+      strokeFlat(cr, merged({
+        polyline({{x - 0.9, ey - 0.9}, {x + 0.9, ey + 0.9}}),
+        polyline({{x + 0.9, ey - 0.9}, {x - 0.9, ey + 0.9}}),
+      }), colour::ink, 0.7);
     }
     strokeFlat(cr, [&](cairo_t* c) {
       cairo_move_to(c, h.x - 1.6, h.y + 3.0);
@@ -186,30 +184,26 @@ void paintHead(cairo_t* cr, const Pose& pose) {
   for (double side : {-1.0, 1.0}) {
     if (d != 0 && side == -d) {
       // The far eye is half hidden when the head is turned.
-      fillFlat(cr, [&](cairo_t* c) { ellipsePath(c, ex + side * gap * 0.8, ey, 0.45, 0.75); },
+      fillFlat(cr, ellipse(ex + side * gap * 0.8, ey, 0.45, 0.75),
                colour::ink);
       continue;
     }
-    fillFlat(cr, [&](cairo_t* c) { ellipsePath(c, ex + side * gap, ey, 0.6, 0.85); }, colour::ink);
-    strokeFlat(cr, [&](cairo_t* c) {
-      polylinePath(c, {{ex + side * (gap + 1.0), ey - 1.9}, {ex + side * (gap - 0.9), ey - 1.2}});
-    }, colour::ink, 0.6);
+    fillFlat(cr, ellipse(ex + side * gap, ey, 0.6, 0.85), colour::ink);
+    strokeFlat(cr, polyline({{ex + side * (gap + 1.0), ey - 1.9}, {ex + side * (gap - 0.9), ey - 1.2}}), colour::ink, 0.6);
   }
-  strokeFlat(cr, [&](cairo_t* c) { polylinePath(c, {{ex - 0.9, h.y + 3.0}, {ex + 0.9, h.y + 3.0}}); },
+  strokeFlat(cr, polyline({{ex - 0.9, h.y + 3.0}, {ex + 0.9, h.y + 3.0}}),
              colour::ink, 0.6);
 }
 
 void paintKiOrb(cairo_t* cr, Point at) {
-  fillFlat(cr, [&](cairo_t* c) { circlePath(c, at.x, at.y, 4.6); }, colour::sky, 0.35);
+  fillFlat(cr, circle(at.x, at.y, 4.6), colour::sky, 0.35);
   for (int i = 0; i < 8; ++i) {
     const double a = i * M_PI / 4 + M_PI / 8;
-    strokeFlat(cr, [&](cairo_t* c) {
-      polylinePath(c, {{at.x + std::cos(a) * 3.9, at.y + std::sin(a) * 3.9},
-                       {at.x + std::cos(a) * 4.9, at.y + std::sin(a) * 4.9}});
-    }, colour::yellow, 0.8);
+    strokeFlat(cr, polyline({{at.x + std::cos(a) * 3.9, at.y + std::sin(a) * 3.9},
+                       {at.x + std::cos(a) * 4.9, at.y + std::sin(a) * 4.9}}), colour::yellow, 0.8);
   }
-  paintStyled(cr, [&](cairo_t* c) { circlePath(c, at.x, at.y, 3.2); }, colour::sky, {.bevel = 1.0});
-  fillFlat(cr, [&](cairo_t* c) { circlePath(c, at.x - 0.4, at.y - 0.4, 1.5); }, colour::white, 0.9);
+  paintStyled(cr, circle(at.x, at.y, 3.2), colour::sky, {.bevel = 1.0});
+  fillFlat(cr, circle(at.x - 0.4, at.y - 0.4, 1.5), colour::white, 0.9);
 }
 
 void paintDizzyStars(cairo_t* cr, Point head) {
@@ -223,7 +217,7 @@ void paintDizzyStars(cairo_t* cr, Point head) {
     cairo_restore(c);
   }, colour::lightGrey, 0.6, 0.8);
   for (const Point& s : stars) {
-    paintStyled(cr, [&](cairo_t* c) { starPath(c, s.x, s.y, 5, 2.6, 1.1); }, colour::yellow,
+    paintStyled(cr, star(s.x, s.y, 5, 2.6, 1.1), colour::yellow,
                 {.bevel = 0.6, .outline = 0.8});
   }
 }

@@ -21,9 +21,7 @@ void eater(cairo_t* cr, double mouthDegrees, double tailSwing) {
   const double r = 11.0;
   const Point centre{1.5, 0};
   // Tail fin behind, swinging a little with the bite.
-  paintStyled(cr, [=](cairo_t* c) {
-    polygonPath(c, {{-8.5, 0}, {-15, -6.5 + tailSwing}, {-13, 0}, {-15, 6.5 + tailSwing}});
-  }, colour::orange, {.bevel = 1.0});
+  paintStyled(cr, polygon({{-8.5, 0}, {-15, -6.5 + tailSwing}, {-13, 0}, {-15, 6.5 + tailSwing}}), colour::orange, {.bevel = 1.0});
   // Top fin.
   paintStyled(cr, [=](cairo_t* c) {
     cairo_new_sub_path(c);
@@ -38,7 +36,7 @@ void eater(cairo_t* cr, double mouthDegrees, double tailSwing) {
     cairo_close_path(c);
   }, colour::yellow);
   // Belly stripe and a little cheek.
-  fillFlat(cr, [=](cairo_t* c) { ellipsePath(c, centre.x + 3.5, centre.y + 5.5, 2.0, 1.2); },
+  fillFlat(cr, ellipse(centre.x + 3.5, centre.y + 5.5, 2.0, 1.2),
            colour::pink, 0.6);
   eye(cr, {centre.x + 3.0, centre.y - 5.0}, 2.8, 0.6, -0.1);
   glint(cr, centre.x - 5.0, centre.y - 5.0, 2.6, 1.3, 0.6);
@@ -55,7 +53,7 @@ void blockPiece(cairo_t* cr, Rgb colour) {
     const double radius = i % 2 ? 13.2 : 14.6;
     rim.push_back({radius * std::cos(angle), radius * std::sin(angle) * 0.95});
   }
-  const PathFn lump = [rim](cairo_t* c) { smoothPath(c, rim); };
+  const PathFn lump = blob(rim);
   paintStyled(cr, lump, colour, {.bevel = 2.2});
   cairo_save(cr);
   cairo_new_path(cr);
@@ -75,12 +73,12 @@ void blockPiece(cairo_t* cr, Rgb colour) {
   }
   cairo_restore(cr);
   for (const Point& p : {Point{-7, -8}, Point{6, -4}, Point{-2, 8}}) {
-    fillFlat(cr, [p](cairo_t* c) { circlePath(c, p.x, p.y, 1.3); }, lighter(colour, 0.6));
+    fillFlat(cr, circle(p.x, p.y, 1.3), lighter(colour, 0.6));
   }
 }
 
 void bubble(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, 0, 4.2); }, mix(colour::sky, colour::white, 0.35),
+  paintStyled(cr, circle(0, 0, 4.2), mix(colour::sky, colour::white, 0.35),
               {.bevel = 1.0, .outline = 1.0});
   glint(cr, -1.4, -1.5, 1.3, 0.8, 0.95);
 }
@@ -114,7 +112,7 @@ void octopus(cairo_t* cr, Look look) {
   // Spots on the dome.
   const Point spots[] = {{-5.5, -8.5}, {4.5, -10.0}, {7.5, -5.0}};
   for (const Point& s : spots) {
-    fillFlat(cr, [&](cairo_t* c) { circlePath(c, s.x, s.y, 1.2); }, colour::pink, 0.9);
+    fillFlat(cr, circle(s.x, s.y, 1.2), colour::pink, 0.9);
   }
   if (look.blink) {
     for (double side : {-1.0, 1.0}) {
@@ -125,23 +123,23 @@ void octopus(cairo_t* cr, Look look) {
   } else {
     eyes(cr, {-3.5, -4.0}, {3.5, -4.0}, 2.7, look.lookX, look.lookY);
   }
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 0, 0.8, 1.4, 0.9); }, darker(colour::violet, 0.6));
+  fillFlat(cr, ellipse(0, 0.8, 1.4, 0.9), darker(colour::violet, 0.6));
   glint(cr, -5.0, -9.5, 2.0, 1.0, 0.55);
 }
 
 // --- The prize: a golden starfish that spins --------------------------------------------
 
 void prize(cairo_t* cr) {
-  paintStyled(cr, [](cairo_t* c) { starPath(c, 0, 0.8, 5, 14.0, 6.5); }, colour::yellow,
+  paintStyled(cr, star(0, 0.8, 5, 14.0, 6.5), colour::yellow,
               {.bevel = 2.2});
   for (int i = 0; i < 5; ++i) {
     const double a = (i * 72 - 90) * M_PI / 180;
     for (double d : {4.5, 8.0}) {
-      fillFlat(cr, [=](cairo_t* c) { circlePath(c, std::cos(a) * d, 0.8 + std::sin(a) * d, 0.9); },
+      fillFlat(cr, circle(std::cos(a) * d, 0.8 + std::sin(a) * d, 0.9),
                colour::orange);
     }
   }
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, 0, 0.8, 1.6); }, colour::orange);
+  fillFlat(cr, circle(0, 0.8, 1.6), colour::orange);
   glint(cr, -3.0, -3.0, 2.0, 1.0, 0.8);
 }
 

@@ -28,9 +28,9 @@ constexpr double kEndReach = 12.0;
 double snowEdge(double x) { return -0.8 + 0.9 * std::sin((x + 16) * M_PI / 8); }
 
 void iceBand(cairo_t* cr, double left, double right) {
-  fillFlat(cr, [=](cairo_t* c) { cairo_rectangle(c, left, kIceTop, right - left, kIceBottom - kIceTop); },
+  fillFlat(cr, rect(left, kIceTop, right - left, kIceBottom - kIceTop),
            kIce);
-  fillFlat(cr, [=](cairo_t* c) { cairo_rectangle(c, left, 2.5, right - left, kIceBottom - 2.5); },
+  fillFlat(cr, rect(left, 2.5, right - left, kIceBottom - 2.5),
            mix(kIce, colour::sky, 0.6));
   fillFlat(cr, [=](cairo_t* c) {
     cairo_move_to(c, left, kIceTop);
@@ -46,9 +46,7 @@ void iceBand(cairo_t* cr, double left, double right) {
 }
 
 void icicle(cairo_t* cr, double x, double length) {
-  paintStyled(cr, [=](cairo_t* c) {
-    polygonPath(c, {{x - 1.6, kIceBottom + 0.6}, {x, kIceBottom + length}, {x + 1.6, kIceBottom + 0.6}});
-  }, kIce, {.bevel = 0.5, .outline = 0.9});
+  paintStyled(cr, polygon({{x - 1.6, kIceBottom + 0.6}, {x, kIceBottom + length}, {x + 1.6, kIceBottom + 0.6}}), kIce, {.bevel = 0.5, .outline = 0.9});
 }
 
 void platformMiddle(cairo_t* cr) {
@@ -56,7 +54,7 @@ void platformMiddle(cairo_t* cr) {
   icicle(cr, 2, 3.0);
   icicle(cr, 10, 4.5);
   iceBand(cr, -16, 16);
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, -5, 3.5, 2.5, 0.8); }, colour::white, 0.6);
+  fillFlat(cr, ellipse(-5, 3.5, 2.5, 0.8), colour::white, 0.6);
 }
 
 // Joins the middle on its left edge and stops square, without an outline, 4 units short
@@ -88,7 +86,7 @@ void penguinBody(cairo_t* cr, Variant variant, Waddle w) {
   cairo_translate(cr, 0, kStandLift);
   // Feet (orange paddles), the back one first.
   auto foot = [&](double x, double lift) {
-    paintStyled(cr, [=](cairo_t* c) { ellipsePath(c, x + 1.2, 11.8 - lift, 3.0, 1.5); }, colour::orange,
+    paintStyled(cr, ellipse(x + 1.2, 11.8 - lift, 3.0, 1.5), colour::orange,
                 {.bevel = 0.5, .outline = 1.0});
   };
   foot(-3.5, w.backLift);
@@ -108,24 +106,20 @@ void penguinBody(cairo_t* cr, Variant variant, Waddle w) {
       }, kFeather, {.bevel = 0.8});
     }
   }
-  paintStyled(cr, [](cairo_t* c) {
-    smoothPath(c, {{0.5, -11.5}, {6, -8}, {8, 1}, {6.5, 9}, {0, 11.5}, {-6.5, 9}, {-8.5, 1}, {-6, -8}});
-  }, kFeather, {.bevel = 2.0});
+  paintStyled(cr, blob({{0.5, -11.5}, {6, -8}, {8, 1}, {6.5, 9}, {0, 11.5}, {-6.5, 9}, {-8.5, 1}, {-6, -8}}), kFeather, {.bevel = 2.0});
   // White belly and face, toward the front (right).
-  paintBevelled(cr, [](cairo_t* c) {
-    smoothPath(c, {{2.5, -8.5}, {5.8, -4}, {6.6, 2.5}, {4.5, 9.2}, {-1.5, 10.2}, {-2.5, 3}, {-1.0, -4}});
-  }, colour::white, 1.2);
+  paintBevelled(cr, blob({{2.5, -8.5}, {5.8, -4}, {6.6, 2.5}, {4.5, 9.2}, {-1.5, 10.2}, {-2.5, 3}, {-1.0, -4}}), colour::white, 1.2);
   // Beak and eye.
-  paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{4.8, -6.6}, {10.5, -4.6}, {4.8, -3.0}}); },
+  paintStyled(cr, polygon({{4.8, -6.6}, {10.5, -4.6}, {4.8, -3.0}}),
               colour::orange, {.bevel = 0.5, .outline = 1.0});
   if (w.flying) {
     strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 2.6, -6.6, 1.3, M_PI * 1.1, M_PI * 1.9); }, colour::ink,
                0.9);
   } else {
-    fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 2.8, -6.8, 0.9, 1.2); }, colour::ink);
-    fillFlat(cr, [](cairo_t* c) { circlePath(c, 2.5, -7.2, 0.35); }, colour::white);
+    fillFlat(cr, ellipse(2.8, -6.8, 0.9, 1.2), colour::ink);
+    fillFlat(cr, circle(2.5, -7.2, 0.35), colour::white);
   }
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 3.6, -3.4, 1.2, 0.7); }, colour::pink, 0.6);
+  fillFlat(cr, ellipse(3.6, -3.4, 1.2, 0.7), colour::pink, 0.6);
   if (!w.flying) {
     // Side flipper.
     paintStyled(cr, [](cairo_t* c) {
@@ -146,7 +140,7 @@ void penguinBody(cairo_t* cr, Variant variant, Waddle w) {
       cairo_curve_to(c, 3, 0.8, -2, 0.8, -7.2, -1.3);
       cairo_close_path(c);
     }, colour::red, {.bevel = 0.6, .outline = 1.0});
-    paintStyled(cr, [](cairo_t* c) { polygonPath(c, {{-5.5, -2.5}, {-11.5, -0.5}, {-10.5, 2.5}, {-5, 0}}); },
+    paintStyled(cr, polygon({{-5.5, -2.5}, {-11.5, -0.5}, {-10.5, 2.5}, {-5, 0}}),
                 colour::red, {.bevel = 0.5, .outline = 1.0});
   } else {
     // Green bobble hat.
@@ -155,9 +149,9 @@ void penguinBody(cairo_t* cr, Variant variant, Waddle w) {
       cairo_arc(c, 0.3, -8.5, 5.2, M_PI * 1.05, M_PI * 1.95);
       cairo_close_path(c);
     }, colour::green, {.bevel = 0.8, .outline = 1.0});
-    paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -5.4, -10.0, 11.4, 2.4, 1.2); }, colour::lime,
+    paintStyled(cr, roundedRect(-5.4, -10.0, 11.4, 2.4, 1.2), colour::lime,
                 {.bevel = 0.4, .outline = 0.9});
-    paintStyled(cr, [](cairo_t* c) { circlePath(c, -0.5, -13.8, 1.7); }, colour::white,
+    paintStyled(cr, circle(-0.5, -13.8, 1.7), colour::white,
                 {.bevel = 0.5, .outline = 0.9});
   }
   cairo_restore(cr);

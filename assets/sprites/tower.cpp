@@ -51,7 +51,7 @@ void wallTop(cairo_t* cr) {
   cairo_save(cr);
   cairo_rectangle(cr, -16, kCopingTop, 32, 16 - kCopingTop);
   cairo_clip(cr);
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -16, kCopingTop, 32, 16 - kCopingTop); }, colour::darkGrey);
+  fillFlat(cr, rect(-16, kCopingTop, 32, 16 - kCopingTop), colour::darkGrey);
   // The two lowest courses of a wall block, so the bond runs on into the blocks below.
   for (int course = 2; course < 4; ++course) {
     const double y = -16 + course * kCourse;
@@ -60,24 +60,18 @@ void wallTop(cairo_t* cr) {
       const double x = -16 + offset + brick * kBrick;
       const double tint = ((course * 3 + brick + 4) % 3) * 0.06;
       const Rgb stone = mix(colour::lightGrey, colour::midGrey, 0.15 + tint);
-      paintBevelled(cr, [=](cairo_t* c) {
-        roundedRectPath(c, x + kMortar, y + kMortar, kBrick - 2 * kMortar, kCourse - 2 * kMortar, 1.4);
-      }, stone, 1.2);
+      paintBevelled(cr, roundedRect(x + kMortar, y + kMortar, kBrick - 2 * kMortar, kCourse - 2 * kMortar, 1.4), stone, 1.2);
     }
   }
   // Coping stones: a lit top face, then the front face down to the bricks.
   for (double x : {-24.0, -8.0, 8.0}) {
-    paintBevelled(cr, [x](cairo_t* c) {
-      roundedRectPath(c, x + kMortar / 2, kCopingFront, kBrick - kMortar, -kCopingFront - kMortar / 2, 1.2);
-    }, kCoping, 1.2);
-    fillFlat(cr, [x](cairo_t* c) {
-      roundedRectPath(c, x + kMortar / 2, kCopingTop, kBrick - kMortar, kCopingFront - kCopingTop, 0.8);
-    }, colour::white);
+    paintBevelled(cr, roundedRect(x + kMortar / 2, kCopingFront, kBrick - kMortar, -kCopingFront - kMortar / 2, 1.2), kCoping, 1.2);
+    fillFlat(cr, roundedRect(x + kMortar / 2, kCopingTop, kBrick - kMortar, kCopingFront - kCopingTop, 0.8), colour::white);
   }
   cairo_restore(cr);
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -16, kCopingTop - 1, 32, 1); }, colour::ink);
+  fillFlat(cr, rect(-16, kCopingTop - 1, 32, 1), colour::ink);
   // A tuft of moss in a joint.
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, -4.0, 8.2, 2.2, 0.9); }, colour::green, 0.85);
+  fillFlat(cr, ellipse(-4.0, 8.2, 2.2, 0.9), colour::green, 0.85);
 }
 
 // The log lies along the lower half of its cell: the game draws it 0.1 U above the
@@ -87,7 +81,7 @@ void log(cairo_t* cr) {
   constexpr Rgb kBark = colour::brown;
   constexpr double kMid = 4.0;
   // A twig with a leaf at the far end, so the spin shows.
-  strokeStyled(cr, [](cairo_t* c) { polylinePath(c, {{-7, kMid - 4}, {-9, kMid - 9}}); }, kBark, 1.6, 0.9);
+  strokeStyled(cr, polyline({{-7, kMid - 4}, {-9, kMid - 9}}), kBark, 1.6, 0.9);
   paintStyled(cr, [](cairo_t* c) {
     cairo_new_sub_path(c);
     cairo_move_to(c, -9, kMid - 9);
@@ -95,18 +89,18 @@ void log(cairo_t* cr) {
     cairo_curve_to(c, -4, kMid - 7.5, -7, kMid - 7.5, -9, kMid - 9);
     cairo_close_path(c);
   }, colour::lime, {.bevel = 0.5, .outline = 0.9});
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -13, kMid - 5.5, 24, 11, 5.5); }, kBark);
+  paintStyled(cr, roundedRect(-13, kMid - 5.5, 24, 11, 5.5), kBark);
   // Bark lines.
-  strokeFlat(cr, [](cairo_t* c) {
-    polylinePath(c, {{-10, kMid - 2}, {-4, kMid - 2}});
-    polylinePath(c, {{-7, kMid + 2}, {2, kMid + 2}});
-    polylinePath(c, {{0, kMid - 1.5}, {5, kMid - 1.5}});
-  }, darker(kBark, 0.35), 0.9);
+  strokeFlat(cr, merged({
+    polyline({{-10, kMid - 2}, {-4, kMid - 2}}),
+    polyline({{-7, kMid + 2}, {2, kMid + 2}}),
+    polyline({{0, kMid - 1.5}, {5, kMid - 1.5}}),
+  }), darker(kBark, 0.35), 0.9);
   // The cut end with its rings.
-  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 10.0, kMid, 3.4, 5.5); },
+  paintStyled(cr, ellipse(10.0, kMid, 3.4, 5.5),
               mix(colour::orange, colour::yellow, 0.4), {.bevel = 0.8});
-  strokeFlat(cr, [](cairo_t* c) { ellipsePath(c, 10.0, kMid, 1.9, 3.2); }, colour::brown, 0.7);
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, 10.0, kMid, 0.7); }, colour::brown);
+  strokeFlat(cr, ellipse(10.0, kMid, 1.9, 3.2), colour::brown, 0.7);
+  fillFlat(cr, circle(10.0, kMid, 0.7), colour::brown);
 }
 
 }  // namespace

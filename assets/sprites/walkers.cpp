@@ -38,12 +38,12 @@ struct Gait {
 };
 
 void shoe(cairo_t* cr, double x, double lift, double length) {
-  paintStyled(cr, [=](cairo_t* c) { ellipsePath(c, x, kSole - 1.6 - lift, length, 1.6); }, kShoe,
+  paintStyled(cr, ellipse(x, kSole - 1.6 - lift, length, 1.6), kShoe,
               {.bevel = 0.5, .outline = 1.0});
 }
 
 void straightLeg(cairo_t* cr, double x, double lift) {
-  strokeStyled(cr, [=](cairo_t* c) { polylinePath(c, {{x, 6.5}, {x, kSole - 2.0 - lift}}); }, kTrousers, 3.4);
+  strokeStyled(cr, polyline({{x, 6.5}, {x, kSole - 2.0 - lift}}), kTrousers, 3.4);
   shoe(cr, x, lift, 2.4);
 }
 
@@ -56,20 +56,20 @@ void frontOrBackView(cairo_t* cr, View view, Gait g) {
   // Arms swing in the opposite rhythm to the legs.
   for (double side : {-1.0, 1.0}) {
     const double swing = side * g.armSwing;
-    strokeStyled(cr, [=](cairo_t* c) { polylinePath(c, {{side * 5.0, -1.0}, {side * 7.0, 5.0 - swing * 1.5}}); },
+    strokeStyled(cr, polyline({{side * 5.0, -1.0}, {side * 7.0, 5.0 - swing * 1.5}}),
                  kShirt, 2.8);
-    paintStyled(cr, [=](cairo_t* c) { circlePath(c, side * 7.2, 6.0 - swing * 1.5, 1.6); }, colour::skin,
+    paintStyled(cr, circle(side * 7.2, 6.0 - swing * 1.5, 1.6), colour::skin,
                 {.bevel = 0.4, .outline = 1.0});
   }
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -5.5, -2.5, 11, 10, 3); }, kShirt, {.bevel = 1.4});
+  paintStyled(cr, roundedRect(-5.5, -2.5, 11, 10, 3), kShirt, {.bevel = 1.4});
   if (view == View::Back) {
-    paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -4.2, -1.5, 8.4, 8.0, 2.2); }, kPack, {.bevel = 1.0});
-    strokeFlat(cr, [](cairo_t* c) { polylinePath(c, {{-3, 2.5}, {3, 2.5}}); }, darker(kPack, 0.3), 0.8);
+    paintStyled(cr, roundedRect(-4.2, -1.5, 8.4, 8.0, 2.2), kPack, {.bevel = 1.0});
+    strokeFlat(cr, polyline({{-3, 2.5}, {3, 2.5}}), darker(kPack, 0.3), 0.8);
   } else {
-    fillFlat(cr, [](cairo_t* c) { circlePath(c, 0, 1.5, 1.6); }, colour::yellow);
+    fillFlat(cr, circle(0, 1.5, 1.6), colour::yellow);
   }
   // Head.
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, -8.5, 6.2); }, view == View::Back ? kHair : colour::skin,
+  paintStyled(cr, circle(0, -8.5, 6.2), view == View::Back ? kHair : colour::skin,
               {.bevel = 1.4});
   if (view == View::Front) {
     fillFlat(cr, [](cairo_t* c) {
@@ -77,11 +77,11 @@ void frontOrBackView(cairo_t* cr, View view, Gait g) {
       cairo_arc(c, 0, -8.5, 6.2, M_PI * 1.0, M_PI * 2.0);
       cairo_close_path(c);
     }, kHair);
-    fillFlat(cr, [](cairo_t* c) { ellipsePath(c, -2.3, -7.0, 0.8, 1.1); }, colour::ink);
-    fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 2.3, -7.0, 0.8, 1.1); }, colour::ink);
+    fillFlat(cr, ellipse(-2.3, -7.0, 0.8, 1.1), colour::ink);
+    fillFlat(cr, ellipse(2.3, -7.0, 0.8, 1.1), colour::ink);
     strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 0, -5.2, 1.8, M_PI * 0.2, M_PI * 0.8); }, colour::ink, 0.7);
-    fillFlat(cr, [](cairo_t* c) { ellipsePath(c, -3.8, -5.0, 1.1, 0.6); }, colour::pink, 0.6);
-    fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 3.8, -5.0, 1.1, 0.6); }, colour::pink, 0.6);
+    fillFlat(cr, ellipse(-3.8, -5.0, 1.1, 0.6), colour::pink, 0.6);
+    fillFlat(cr, ellipse(3.8, -5.0, 1.1, 0.6), colour::pink, 0.6);
   }
   // Cap: the crown, then the brim toward the viewer or its strap from behind.
   paintStyled(cr, [](cairo_t* c) {
@@ -90,52 +90,52 @@ void frontOrBackView(cairo_t* cr, View view, Gait g) {
     cairo_close_path(c);
   }, kCap, {.bevel = 1.0});
   if (view == View::Front) {
-    paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 0, -10.2, 5.4, 1.4); }, darker(kCap, 0.15),
+    paintStyled(cr, ellipse(0, -10.2, 5.4, 1.4), darker(kCap, 0.15),
                 {.bevel = 0.4, .outline = 1.0});
   } else {
-    strokeFlat(cr, [](cairo_t* c) { polylinePath(c, {{-2, -10.5}, {2, -10.5}}); }, colour::white, 1.0);
+    strokeFlat(cr, polyline({{-2, -10.5}, {2, -10.5}}), colour::white, 1.0);
   }
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, 0, -15.8, 1.0); }, darker(kCap, 0.2));
+  fillFlat(cr, circle(0, -15.8, 1.0), darker(kCap, 0.2));
   cairo_restore(cr);
 }
 
 void sideView(cairo_t* cr, Gait g) {
   const double bob = std::abs(g.frontX - g.backX) < 2 ? -0.5 : 0.0;
   auto leg = [&](double footX, Rgb colour) {
-    strokeStyled(cr, [=](cairo_t* c) { polylinePath(c, {{0, 6.5}, {footX * 0.5, 10}, {footX, kSole - 2.0}}); },
+    strokeStyled(cr, polyline({{0, 6.5}, {footX * 0.5, 10}, {footX, kSole - 2.0}}),
                  colour, 3.4);
     shoe(cr, footX + 1.0, 0, 2.8);
   };
   // Far arm, far leg, backpack, body, near leg, head, near arm.
-  strokeStyled(cr, [&](cairo_t* c) { polylinePath(c, {{0, -1.0}, {-g.armSwing * 4.0, 5.0}}); },
+  strokeStyled(cr, polyline({{0, -1.0}, {-g.armSwing * 4.0, 5.0}}),
                darker(kShirt, 0.2), 2.8);
   leg(g.backX, darker(kTrousers, 0.2));
   cairo_save(cr);
   cairo_translate(cr, 0, bob);
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -8.0, -2.0, 4.8, 8.5, 2.0); }, kPack, {.bevel = 1.0});
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -4.0, -2.5, 8.5, 10, 3); }, kShirt, {.bevel = 1.4});
+  paintStyled(cr, roundedRect(-8.0, -2.0, 4.8, 8.5, 2.0), kPack, {.bevel = 1.0});
+  paintStyled(cr, roundedRect(-4.0, -2.5, 8.5, 10, 3), kShirt, {.bevel = 1.4});
   cairo_restore(cr);
   leg(g.frontX, kTrousers);
   cairo_save(cr);
   cairo_translate(cr, 0, bob);
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0.5, -8.5, 6.2); }, colour::skin, {.bevel = 1.4});
+  paintStyled(cr, circle(0.5, -8.5, 6.2), colour::skin, {.bevel = 1.4});
   fillFlat(cr, [](cairo_t* c) {
     cairo_new_sub_path(c);
     cairo_arc(c, 0.5, -8.5, 6.2, M_PI * 0.55, M_PI * 1.6);
     cairo_line_to(c, 0.5, -8.0);
     cairo_close_path(c);
   }, kHair);
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 3.8, -7.2, 0.8, 1.1); }, colour::ink);
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, 3.2, -4.8, 1.1, 0.6); }, colour::pink, 0.6);
+  fillFlat(cr, ellipse(3.8, -7.2, 0.8, 1.1), colour::ink);
+  fillFlat(cr, ellipse(3.2, -4.8, 1.1, 0.6), colour::pink, 0.6);
   paintStyled(cr, [](cairo_t* c) {
     cairo_new_sub_path(c);
     cairo_arc(c, 0.5, -10.0, 6.0, M_PI * 1.05, M_PI * 1.95);
     cairo_close_path(c);
   }, kCap, {.bevel = 1.0});
-  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 7.0, -10.4, 3.2, 1.1); }, darker(kCap, 0.15),
+  paintStyled(cr, ellipse(7.0, -10.4, 3.2, 1.1), darker(kCap, 0.15),
               {.bevel = 0.4, .outline = 1.0});
-  strokeStyled(cr, [&](cairo_t* c) { polylinePath(c, {{0.5, -1.0}, {0.5 + g.armSwing * 4.0, 5.0}}); }, kShirt, 2.8);
-  paintStyled(cr, [&](cairo_t* c) { circlePath(c, 0.5 + g.armSwing * 4.2, 5.6, 1.6); }, colour::skin,
+  strokeStyled(cr, polyline({{0.5, -1.0}, {0.5 + g.armSwing * 4.0, 5.0}}), kShirt, 2.8);
+  paintStyled(cr, circle(0.5 + g.armSwing * 4.2, 5.6, 1.6), colour::skin,
               {.bevel = 0.4, .outline = 1.0});
   cairo_restore(cr);
 }
@@ -155,14 +155,14 @@ void monsterFace(cairo_t* cr, Mood mood, double eyeY, double eyeGap, double eyeS
       cairo_curve_to(c, -2.5, eyeY + 8.5, 2.5, eyeY + 8.5, 4.5, eyeY + 5.0);
       cairo_close_path(c);
     }, colour::ink, {.bevel = 0, .outline = 0.4});
-    fillFlat(cr, [=](cairo_t* c) {
-      polygonPath(c, {{-3.0, eyeY + 5.4}, {-1.6, eyeY + 7.2}, {-0.6, eyeY + 5.6}});
-      polygonPath(c, {{3.0, eyeY + 5.4}, {1.6, eyeY + 7.2}, {0.6, eyeY + 5.6}});
-    }, colour::white);
+    fillFlat(cr, merged({
+      polygon({{-3.0, eyeY + 5.4}, {-1.6, eyeY + 7.2}, {-0.6, eyeY + 5.6}}),
+      polygon({{3.0, eyeY + 5.4}, {1.6, eyeY + 7.2}, {0.6, eyeY + 5.6}}),
+    }), colour::white);
   } else {
-    paintStyled(cr, [=](cairo_t* c) { ellipsePath(c, 0, eyeY + 7.0, 2.8, 3.2); }, colour::ink,
+    paintStyled(cr, ellipse(0, eyeY + 7.0, 2.8, 3.2), colour::ink,
                 {.bevel = 0, .outline = 0.4});
-    fillFlat(cr, [=](cairo_t* c) { ellipsePath(c, 0, eyeY + 8.4, 1.7, 1.2); }, colour::pink);
+    fillFlat(cr, ellipse(0, eyeY + 8.4, 1.7, 1.2), colour::pink);
   }
 }
 
@@ -170,13 +170,13 @@ void stubbyArms(cairo_t* cr, Mood mood, Rgb colour, double shoulderY, double spa
   for (double side : {-1.0, 1.0}) {
     const Point hand = mood == Mood::Yelp ? Point{side * (span + 3.5), shoulderY - 8.0}
                                           : Point{side * (span + 3.0), shoulderY + 3.5};
-    strokeStyled(cr, [=](cairo_t* c) { polylinePath(c, {{side * span, shoulderY}, hand}); }, colour, 2.6);
+    strokeStyled(cr, polyline({{side * span, shoulderY}, hand}), colour, 2.6);
   }
 }
 
 void stubbyFeet(cairo_t* cr, Rgb colour) {
   for (double side : {-1.0, 1.0}) {
-    paintStyled(cr, [side](cairo_t* c) { ellipsePath(c, side * 4.5, 14.8, 3.2, 1.9); }, colour,
+    paintStyled(cr, ellipse(side * 4.5, 14.8, 3.2, 1.9), colour,
                 {.bevel = 0.6});
   }
 }
@@ -194,9 +194,7 @@ void hornedImp(cairo_t* cr, Mood mood) {
       cairo_close_path(c);
     }, colour::lightGrey, {.bevel = 0.6, .outline = 1.0});
   }
-  paintStyled(cr, [](cairo_t* c) {
-    smoothPath(c, {{0, -10}, {7.5, -7}, {9.5, 3}, {7, 12}, {0, 14}, {-7, 12}, {-9.5, 3}, {-7.5, -7}});
-  }, kSkin);
+  paintStyled(cr, blob({{0, -10}, {7.5, -7}, {9.5, 3}, {7, 12}, {0, 14}, {-7, 12}, {-9.5, 3}, {-7.5, -7}}), kSkin);
   monsterFace(cr, mood, -2.5, 3.5, 2.6);
   glint(cr, -4.5, -6.0, 2.0, 1.0, 0.5);
 }
@@ -205,12 +203,12 @@ void furBall(cairo_t* cr, Mood mood) {
   constexpr Rgb kFur = colour::orange;
   stubbyArms(cr, mood, darker(kFur, 0.1), 3.0, 9.0);
   stubbyFeet(cr, darker(kFur, 0.25));
-  paintStyled(cr, [](cairo_t* c) { starPath(c, 0, 2.0, 16, 12.5, 10.0, 6); }, kFur);
+  paintStyled(cr, star(0, 2.0, 16, 12.5, 10.0, 6), kFur);
   monsterFace(cr, mood, -1.0, 4.0, 3.2);
-  fillFlat(cr, [](cairo_t* c) {
-    polygonPath(c, {{-2.5, -9.5}, {0, -13.5}, {0.5, -9.0}});
-    polygonPath(c, {{1.0, -9.5}, {4.5, -12.5}, {3.5, -8.5}});
-  }, kFur);
+  fillFlat(cr, merged({
+    polygon({{-2.5, -9.5}, {0, -13.5}, {0.5, -9.0}}),
+    polygon({{1.0, -9.5}, {4.5, -12.5}, {3.5, -8.5}}),
+  }), kFur);
 }
 
 void slimeDrip(cairo_t* cr, Mood mood) {
@@ -230,7 +228,7 @@ void slimeDrip(cairo_t* cr, Mood mood) {
   }, kSlime);
   monsterFace(cr, mood, -3.0, 3.6, 2.8);
   glint(cr, -5.0, -6.5, 2.2, 1.0, 0.6);
-  fillFlat(cr, [](cairo_t* c) { circlePath(c, 6.0, 6.5, 1.2); }, lighter(kSlime, 0.5), 0.8);
+  fillFlat(cr, circle(6.0, 6.5, 1.2), lighter(kSlime, 0.5), 0.8);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ constexpr std::array<std::array<bool, 9>, 6> kFaces = {{
 
 void die(cairo_t* cr, int value) {
   constexpr Rgb kIvory = mix(colour::white, colour::yellow, 0.12);
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -13.5, -13.5, 27, 27, 6); }, kIvory,
+  paintStyled(cr, roundedRect(-13.5, -13.5, 27, 27, 6), kIvory,
               {.bevel = 2.4});
   const bool single = value == 1;
   const Rgb pip = single ? colour::red : colour::ink;
@@ -32,8 +32,8 @@ void die(cairo_t* cr, int value) {
     if (!kFaces[value - 1][i]) continue;
     const double x = (i % 3 - 1) * 7.0;
     const double y = (i / 3 - 1) * 7.0;
-    fillFlat(cr, [=](cairo_t* c) { circlePath(c, x, y, radius); }, pip);
-    fillFlat(cr, [=](cairo_t* c) { circlePath(c, x - radius * 0.3, y - radius * 0.3, radius * 0.35); },
+    fillFlat(cr, circle(x, y, radius), pip);
+    fillFlat(cr, circle(x - radius * 0.3, y - radius * 0.3, radius * 0.35),
              colour::white, 0.35);
   }
 }
@@ -41,22 +41,22 @@ void die(cairo_t* cr, int value) {
 // Deep night blue: the score line's green and yellow digits cross the zone's top row.
 void dropZoneTile(cairo_t* cr) {
   constexpr Rgb kAir = mix(colour::blue, colour::ink, 0.55);
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -16, -16, 32, 32); }, kAir);
+  fillFlat(cr, rect(-16, -16, 32, 32), kAir);
   // Faint grid lines just inside the tile's edges, so neighbours meet on a double line.
-  strokeFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -15.5, -15.5, 31, 31); }, mix(kAir, colour::sky, 0.3),
+  strokeFlat(cr, rect(-15.5, -15.5, 31, 31), mix(kAir, colour::sky, 0.3),
              1.0);
   // A soft diamond marks the middle of each cell.
-  fillFlat(cr, [](cairo_t* c) { polygonPath(c, {{0, -3}, {3, 0}, {0, 3}, {-3, 0}}); },
+  fillFlat(cr, polygon({{0, -3}, {3, 0}, {0, 3}, {-3, 0}}),
            colour::sky, 0.45);
 }
 
 void wellTile(cairo_t* cr) {
   constexpr Rgb kFelt = mix(colour::violet, colour::ink, 0.45);
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -16, -16, 32, 32); }, kFelt);
+  fillFlat(cr, rect(-16, -16, 32, 32), kFelt);
   // A sunken slot for one die.
-  paintSunken(cr, [](cairo_t* c) { roundedRectPath(c, -14, -14, 28, 28, 5); },
+  paintSunken(cr, roundedRect(-14, -14, 28, 28, 5),
               mix(kFelt, colour::ink, 0.3), 1.6);
-  strokeFlat(cr, [](cairo_t* c) { roundedRectPath(c, -14, -14, 28, 28, 5); }, mix(kFelt, colour::ink, 0.55),
+  strokeFlat(cr, roundedRect(-14, -14, 28, 28, 5), mix(kFelt, colour::ink, 0.55),
              0.8);
 }
 

@@ -18,16 +18,16 @@ namespace {
 
 void block(cairo_t* cr) {
   constexpr Rgb kStone = colour::blue;
-  fillFlat(cr, [](cairo_t* c) { cairo_rectangle(c, -16, -16, 32, 32); }, colour::ink);
-  paintBevelled(cr, [](cairo_t* c) { roundedRectPath(c, -15, -15, 30, 30, 3); }, kStone, 2.4);
+  fillFlat(cr, rect(-16, -16, 32, 32), colour::ink);
+  paintBevelled(cr, roundedRect(-15, -15, 30, 30, 3), kStone, 2.4);
   // A carved panel with corner studs.
-  strokeFlat(cr, [](cairo_t* c) { roundedRectPath(c, -9.5, -9.5, 19, 19, 2.5); },
+  strokeFlat(cr, roundedRect(-9.5, -9.5, 19, 19, 2.5),
              darker(kStone, 0.35), 1.2);
-  strokeFlat(cr, [](cairo_t* c) { roundedRectPath(c, -8.5, -8.5, 19, 19, 2.5); },
+  strokeFlat(cr, roundedRect(-8.5, -8.5, 19, 19, 2.5),
              lighter(kStone, 0.35), 0.8);
   for (double x : {-11.5, 11.5}) {
     for (double y : {-11.5, 11.5}) {
-      fillFlat(cr, [=](cairo_t* c) { circlePath(c, x, y, 1.1); }, lighter(kStone, 0.5));
+      fillFlat(cr, circle(x, y, 1.1), lighter(kStone, 0.5));
     }
   }
 }
@@ -47,22 +47,18 @@ void flyer(cairo_t* cr) {
       cairo_close_path(c);
     }, colour::violet, {.bevel = 1.0});
   }
-  paintStyled(cr, [](cairo_t* c) { circlePath(c, 0, -1, 6.5); }, colour::red, {.bevel = 1.6});
+  paintStyled(cr, circle(0, -1, 6.5), colour::red, {.bevel = 1.6});
   // Ears and fangs.
   for (double side : {-1.0, 1.0}) {
-    paintStyled(cr, [side](cairo_t* c) {
-      polygonPath(c, {{side * 2.0, -6.5}, {side * 4.5, -10.5}, {side * 5.5, -4.5}});
-    }, colour::red, {.bevel = 0.5, .outline = 1.0});
-    fillFlat(cr, [side](cairo_t* c) {
-      polygonPath(c, {{side * 0.6, 2.6}, {side * 2.2, 2.6}, {side * 1.4, 4.6}});
-    }, colour::white);
+    paintStyled(cr, polygon({{side * 2.0, -6.5}, {side * 4.5, -10.5}, {side * 5.5, -4.5}}), colour::red, {.bevel = 0.5, .outline = 1.0});
+    fillFlat(cr, polygon({{side * 0.6, 2.6}, {side * 2.2, 2.6}, {side * 1.4, 4.6}}), colour::white);
   }
   eyes(cr, {-2.4, -2.2}, {2.4, -2.2}, 1.9, 0, 0.3);
-  strokeFlat(cr, [](cairo_t* c) {
-    polylinePath(c, {{-4.6, -5.0}, {-1.0, -3.8}});
-    polylinePath(c, {{4.6, -5.0}, {1.0, -3.8}});
-  }, colour::ink, 0.9);
-  strokeFlat(cr, [](cairo_t* c) { polylinePath(c, {{-2.4, 2.6}, {2.4, 2.6}}); }, colour::ink, 0.8);
+  strokeFlat(cr, merged({
+    polyline({{-4.6, -5.0}, {-1.0, -3.8}}),
+    polyline({{4.6, -5.0}, {1.0, -3.8}}),
+  }), colour::ink, 0.9);
+  strokeFlat(cr, polyline({{-2.4, 2.6}, {2.4, 2.6}}), colour::ink, 0.8);
 }
 
 void spike(cairo_t* cr) {
@@ -70,29 +66,27 @@ void spike(cairo_t* cr) {
   const double tips[][3] = {{-7.0, -3.0, 4.0}, {7.0, -3.0, 4.0}, {0.0, -10.0, 5.0}};
   for (const auto& t : tips) {
     const double x = t[0], top = t[1], half = t[2];
-    paintStyled(cr, [=](cairo_t* c) { polygonPath(c, {{x - half, 6.5}, {x, top}, {x + half, 6.5}}); },
+    paintStyled(cr, polygon({{x - half, 6.5}, {x, top}, {x + half, 6.5}}),
                 kMetal, {.bevel = 1.2});
   }
-  paintStyled(cr, [](cairo_t* c) { roundedRectPath(c, -12, 5.25, 24, 3.5, 1.2); }, colour::darkGrey,
+  paintStyled(cr, roundedRect(-12, 5.25, 24, 3.5, 1.2), colour::darkGrey,
               {.bevel = 0.8});
 }
 
 void gem(cairo_t* cr) {
   constexpr Rgb kGem = colour::pink;
-  paintStyled(cr, [](cairo_t* c) {
-    polygonPath(c, {{-5, -8}, {5, -8}, {9, -3}, {0, 9}, {-9, -3}});
-  }, kGem, {.bevel = 1.6});
+  paintStyled(cr, polygon({{-5, -8}, {5, -8}, {9, -3}, {0, 9}, {-9, -3}}), kGem, {.bevel = 1.6});
   // Facets.
-  strokeFlat(cr, [](cairo_t* c) {
-    polylinePath(c, {{-9, -3}, {9, -3}});
-    polylinePath(c, {{-5, -8}, {-2.5, -3}, {0, 9}});
-    polylinePath(c, {{5, -8}, {2.5, -3}, {0, 9}});
-    polylinePath(c, {{-2.5, -3}, {0, -8}, {2.5, -3}});
-  }, darker(kGem, 0.3), 0.7);
-  fillFlat(cr, [](cairo_t* c) { polygonPath(c, {{-4.2, -7}, {-1.2, -7}, {-2.8, -3.8}, {-6.8, -3.8}}); },
+  strokeFlat(cr, merged({
+    polyline({{-9, -3}, {9, -3}}),
+    polyline({{-5, -8}, {-2.5, -3}, {0, 9}}),
+    polyline({{5, -8}, {2.5, -3}, {0, 9}}),
+    polyline({{-2.5, -3}, {0, -8}, {2.5, -3}}),
+  }), darker(kGem, 0.3), 0.7);
+  fillFlat(cr, polygon({{-4.2, -7}, {-1.2, -7}, {-2.8, -3.8}, {-6.8, -3.8}}),
            colour::white, 0.75);
   // A sparkle beside it.
-  fillFlat(cr, [](cairo_t* c) { starPath(c, 9, -9, 4, 2.8, 0.7); }, colour::white, 0.9);
+  fillFlat(cr, star(9, -9, 4, 2.8, 0.7), colour::white, 0.9);
 }
 
 struct Step {
@@ -107,7 +101,7 @@ void vumbo(cairo_t* cr, Step step) {
   // Soles, outline included, end at +8 where the block's top edge is.
   const double footY = 8.0 - 1.9 - kOutline;
   auto foot = [&](double x, double lift) {
-    paintStyled(cr, [=](cairo_t* c) { ellipsePath(c, x + 1.0, footY - lift, 3.4, 1.9); },
+    paintStyled(cr, ellipse(x + 1.0, footY - lift, 3.4, 1.9),
                 kFeet, {.bevel = 0.7});
   };
   foot(step.backFootX, step.backLift);
@@ -123,14 +117,14 @@ void vumbo(cairo_t* cr, Step step) {
       cairo_close_path(c);
     }, colour::green, {.bevel = 0.4, .outline = 0.9});
   }
-  paintStyled(cr, [](cairo_t* c) { ellipsePath(c, 0, -6.0, 10.5, 10.5); }, kBody, {.bevel = 2.2});
+  paintStyled(cr, ellipse(0, -6.0, 10.5, 10.5), kBody, {.bevel = 2.2});
   // Big eye looking right, a little smile, a rosy cheek.
   eye(cr, {4.0, -8.0}, 4.3, 0.6, 0.0);
   strokeFlat(cr, [](cairo_t* c) { cairo_arc(c, 5.5, -2.0, 2.8, M_PI * 0.1, M_PI * 0.75); }, colour::ink,
              0.9);
-  fillFlat(cr, [](cairo_t* c) { ellipsePath(c, -0.5, -1.5, 1.7, 1.0); }, colour::pink, 0.7);
+  fillFlat(cr, ellipse(-0.5, -1.5, 1.7, 1.0), colour::pink, 0.7);
   // Stubby arm.
-  strokeStyled(cr, [](cairo_t* c) { polylinePath(c, {{-7.5, -0.5}, {-10.5, 2.0}}); }, kBody, 2.4, 0.9);
+  strokeStyled(cr, polyline({{-7.5, -0.5}, {-10.5, 2.0}}), kBody, 2.4, 0.9);
   glint(cr, -5.0, -11.5, 2.4, 1.2, 0.6);
   cairo_restore(cr);
   foot(step.frontFootX, step.frontLift);

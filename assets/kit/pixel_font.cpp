@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace shell_art {
+namespace zandrel_art {
 
 namespace {
 
@@ -124,4 +124,4 @@ int advanceOf(char character) {
   }
 }
 
-}  // namespace shell_art
+}  // namespace zandrel_art

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace sprites {
+namespace zandrel_art {
 
 namespace {
 
@@ -75,4 +75,4 @@ void clipped(cairo_t* cr, const PathFn& clip, const std::function<void()>& draw)
   cairo_new_path(cr);
 }
 
-}  // namespace sprites
+}  // namespace zandrel_art

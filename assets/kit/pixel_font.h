@@ -7,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-namespace shell_art {
+namespace zandrel_art {
 
 constexpr int kGlyphRows = 9;
 constexpr int kCapRows = 7;
@@ -29,4 +29,4 @@ const Glyph* findGlyph(char character);
 // The text layout's advance for a character: 7 plus its width adjustment.
 int advanceOf(char character);
 
-}  // namespace shell_art
+}  // namespace zandrel_art

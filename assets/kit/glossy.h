@@ -9,7 +9,7 @@
 
 #include "paint.h"
 
-namespace sprites {
+namespace zandrel_art {
 
 // The darker tone painted toward the bottom-right of a glossy shape.
 inline Rgb shadeOf(Rgb base) { return darker(base, 0.32); }
@@ -30,4 +30,4 @@ void paintGlossy(cairo_t* cr, const PathFn& path, Rgb base, Gloss finish = {}, d
 // Runs `draw` with everything clipped to `clip`, so decoration stays inside a shape.
 void clipped(cairo_t* cr, const PathFn& clip, const std::function<void()>& draw);
 
-}  // namespace sprites
+}  // namespace zandrel_art

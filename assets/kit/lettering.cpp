@@ -3,7 +3,7 @@
 #include "paint.h"
 #include "pixel_text.h"
 
-namespace shell_art {
+namespace zandrel_art {
 
 void paintLettering(cairo_t* cr, std::string_view text, double x, double y,
                     std::span<const Rgb> colours, LetteringStyle style) {
@@ -34,4 +34,4 @@ void paintLetteringCentred(cairo_t* cr, std::string_view text, double centreX, d
   paintLettering(cr, text, centreX - textWidth(text, style.unit) / 2, y, colours, style);
 }
 
-}  // namespace shell_art
+}  // namespace zandrel_art

@@ -3,20 +3,38 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "../../common/pixel_fit.h"
+#include "pixel_fit.h"
+#include "tiers.h"
 
-namespace shell_art {
+namespace zandrel_art {
 
 namespace {
 
-struct Tier {
-  int scale;
-  const char* suffix;
-};
-
-constexpr Tier kTiers[] = {{1, ""}, {2, "-hd"}, {4, "-hd2"}};
+// How much finer a pixel-fitted tier is painted before it is fitted.
+constexpr int kFitFactor = 4;
 
 int rowsOf(const SheetDefinition& sheet) { return (sheet.frames + sheet.columns - 1) / sheet.columns; }
+
+cairo_surface_t* paintSheet(const SheetDefinition& sheet, int tier) {
+  cairo_surface_t* surface = cairo_image_surface_create(
+      CAIRO_FORMAT_ARGB32, sheet.columns * sheet.cellW * tier, rowsOf(sheet) * sheet.cellH * tier);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_GOOD);
+  for (int frame = 0; frame < sheet.frames; ++frame) {
+    cairo_save(cr);
+    cairo_scale(cr, tier, tier);
+    cairo_translate(cr, (frame % sheet.columns) * sheet.cellW, (frame / sheet.columns) * sheet.cellH);
+    // Nothing may bleed into a neighbour: the program samples cells edge to edge.
+    cairo_rectangle(cr, 0, 0, sheet.cellW, sheet.cellH);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    sheet.drawFrame(FrameContext{cr, frame, tier});
+    cairo_restore(cr);
+  }
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  return surface;
+}
 
 bool writeSheet(const SheetDefinition& sheet, const std::filesystem::path& file, int tier) {
   std::error_code ignored;
@@ -33,37 +51,12 @@ bool writeSheet(const SheetDefinition& sheet, const std::filesystem::path& file,
 
 }  // namespace
 
-namespace {
-
-// How much finer a pixel-fitted sheet is painted before it is fitted.
-constexpr int kFitFactor = 4;
-
-cairo_surface_t* paintSheet(const SheetDefinition& sheet, int tier) {
-  cairo_surface_t* surface = cairo_image_surface_create(
-      CAIRO_FORMAT_ARGB32, sheet.columns * sheet.cellW * tier, rowsOf(sheet) * sheet.cellH * tier);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_GOOD);
-  for (int frame = 0; frame < sheet.frames; ++frame) {
-    cairo_save(cr);
-    cairo_scale(cr, tier, tier);
-    cairo_translate(cr, (frame % sheet.columns) * sheet.cellW, (frame / sheet.columns) * sheet.cellH);
-    cairo_rectangle(cr, 0, 0, sheet.cellW, sheet.cellH);
-    cairo_clip(cr);
-    cairo_new_path(cr);
-    sheet.drawFrame(FrameContext{cr, frame, tier});
-    cairo_restore(cr);
-  }
-  cairo_destroy(cr);
-  cairo_surface_flush(surface);
-  return surface;
-}
-
-}  // namespace
-
 cairo_surface_t* renderSheet(const SheetDefinition& sheet, int tier) {
-  if (!sheet.pixelFit) return paintSheet(sheet, tier);
+  const bool fit = sheet.pixelFit == PixelFit::everyTier || (sheet.pixelFit == PixelFit::tierOne && tier == 1);
+  if (!fit) return paintSheet(sheet, tier);
   cairo_surface_t* fine = paintSheet(sheet, tier * kFitFactor);
-  cairo_surface_t* fitted = zandrel_art::fitToPixels(fine, kFitFactor, zandrel_art::SeeThrough::harden);
+  cairo_surface_t* fitted =
+      fitToPixels(fine, kFitFactor, sheet.pixelFit == PixelFit::everyTier ? SeeThrough::harden : SeeThrough::keep);
   cairo_surface_destroy(fine);
   return fitted;
 }
@@ -75,7 +68,7 @@ int runSheetGenerator(int argc, char** argv, const std::vector<SheetDefinition>&
   }
   const std::filesystem::path dataDir = argv[1];
   for (const SheetDefinition& sheet : sheets) {
-    for (const Tier& tier : kTiers) {
+    for (const ArtTier& tier : kArtTiers) {
       if (!sheet.tiered && tier.scale != 1) continue;
       if (!writeSheet(sheet, dataDir / (sheet.name + tier.suffix + ".png"), tier.scale)) return 1;
     }
@@ -83,4 +76,4 @@ int runSheetGenerator(int argc, char** argv, const std::vector<SheetDefinition>&
   return 0;
 }
 
-}  // namespace shell_art
+}  // namespace zandrel_art

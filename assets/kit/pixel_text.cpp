@@ -1,6 +1,6 @@
 #include "pixel_text.h"
 
-namespace shell_art {
+namespace zandrel_art {
 
 void addGridPath(cairo_t* cr, std::span<const std::string_view> rows, double x, double y,
                  double unit, char mark) {
@@ -31,4 +31,4 @@ void addTextPath(cairo_t* cr, std::string_view text, double x, double y, double 
   }
 }
 
-}  // namespace shell_art
+}  // namespace zandrel_art

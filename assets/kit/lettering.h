@@ -9,7 +9,7 @@
 
 #include "palette.h"
 
-namespace shell_art {
+namespace zandrel_art {
 
 struct LetteringStyle {
   double unit = 3;       // size of one glyph cell in units
@@ -25,4 +25,4 @@ void paintLettering(cairo_t* cr, std::string_view text, double x, double y,
 void paintLetteringCentred(cairo_t* cr, std::string_view text, double centreX, double y,
                            std::span<const Rgb> colours, LetteringStyle style);
 
-}  // namespace shell_art
+}  // namespace zandrel_art

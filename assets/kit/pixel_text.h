@@ -9,7 +9,7 @@
 
 #include "pixel_font.h"
 
-namespace shell_art {
+namespace zandrel_art {
 
 // Adds one square per cell of `rows` that holds `mark`, with the grid's top-left at (x, y).
 void addGridPath(cairo_t* cr, std::span<const std::string_view> rows, double x, double y,
@@ -22,4 +22,4 @@ double textWidth(std::string_view text, double unit);
 // Adds a line of text whose top-left (cap top) is at (x, y).
 void addTextPath(cairo_t* cr, std::string_view text, double x, double y, double unit);
 
-}  // namespace shell_art
+}  // namespace zandrel_art

@@ -8,12 +8,23 @@
 #include <string>
 #include <vector>
 
-namespace shell_art {
+namespace zandrel_art {
 
 struct FrameContext {
   cairo_t* cr;  // origin at the cell's top-left, scaled so one unit is one tier-1 pixel
   int frame;
   int tier;     // 1, 2 or 4 device pixels per unit
+};
+
+// Pictures the program magnifies with nearest sampling must keep hard edges and flat
+// fills instead of the blur of a sub-pixel painting: such a tier is painted four times
+// finer and fitted to whole pixels.
+enum class PixelFit {
+  none,
+  // Tier 1 alone, from the tier-4 painting; its see-through pixels stay see-through.
+  tierOne,
+  // Every tier, its see-through pixels hardened to full opacity: no soft pixel at all.
+  everyTier,
 };
 
 struct SheetDefinition {
@@ -24,9 +35,7 @@ struct SheetDefinition {
   int columns = 0;
   std::function<void(const FrameContext&)> drawFrame;
   bool tiered = true;  // false: one file at tier 1 with no suffix
-  // Painted finer and fitted to whole pixels at every tier: for pictures the program
-  // magnifies with nearest sampling, which must keep hard edges and flat fills.
-  bool pixelFit = false;
+  PixelFit pixelFit = PixelFit::none;
 };
 
 // Renders one sheet at one tier into a new ARGB surface (the caller destroys it).
@@ -36,4 +45,4 @@ cairo_surface_t* renderSheet(const SheetDefinition& sheet, int tier);
 // in each of its tiers and returns the process exit status.
 int runSheetGenerator(int argc, char** argv, const std::vector<SheetDefinition>& sheets);
 
-}  // namespace shell_art
+}  // namespace zandrel_art

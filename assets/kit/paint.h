@@ -6,20 +6,10 @@
 
 #include <cairo.h>
 
-#include <functional>
-#include <initializer_list>
-#include <vector>
-
 #include "palette.h"
+#include "shapes.h"
 
 namespace zandrel_art {
-
-struct Point {
-  double x, y;
-};
-
-// Adds one or more closed shapes to the current path. A style calls it several times.
-using PathFn = std::function<void(cairo_t*)>;
 
 inline constexpr double kOutline = 1.25;
 
@@ -47,21 +37,6 @@ void strokeStyled(cairo_t* cr, const PathFn& path, Rgb colour, double width,
 void strokeFlat(cairo_t* cr, const PathFn& path, Rgb colour, double width, double alpha = 1.0);
 // A small soft white oval that makes round things look glossy.
 void glint(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha = 0.75);
-
-void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
-void circlePath(cairo_t* cr, double cx, double cy, double radius);
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
-// First point straight up at rotation 0 (degrees, clockwise).
-void starPath(cairo_t* cr, double cx, double cy, int points, double outer, double inner,
-              double rotationDegrees = 0);
-void polygonPath(cairo_t* cr, std::initializer_list<Point> points);
-void polygonPath(cairo_t* cr, const std::vector<Point>& points);
-// A smooth closed curve through the points (Catmull-Rom), for organic bodies.
-void smoothPath(cairo_t* cr, const std::vector<Point>& points);
-// An open polyline, for strokes.
-void polylinePath(cairo_t* cr, std::initializer_list<Point> points);
-// A heart whose point is at the bottom; size is its full width.
-void heartPath(cairo_t* cr, double cx, double cy, double size);
 
 // Two round eyes with ink pupils looking toward (lookX, lookY) (each in -1..1).
 void eyes(cairo_t* cr, Point left, Point right, double radius, double lookX = 0,
