@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -49,9 +50,9 @@ constexpr float kStride = 4.0f;
 constexpr float kDegrees = 3.14159265f / 180.0f;
 constexpr int kStartObstacles = 21;  // the last replaces the first, one further ahead
 
-constexpr int kWalkerSprite = 40;  // + frame 0..3
-constexpr int kHopperSprite = 44;
-constexpr int kSwingerSprite = 45;
+constexpr int kWalkerSprite = sprite::kAbstractWalker;  // + frame 0..3
+constexpr int kHopperSprite = sprite::kAbstractHopper;
+constexpr int kSwingerSprite = sprite::kAbstractSwinger;
 constexpr float kHopperReach = 34.0f;
 constexpr float kSwingerReach = 43.0f;
 constexpr int kBurstParticles = 90;

@@ -9,6 +9,7 @@
 
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -68,10 +69,10 @@ constexpr float kGunBand = 72.0f;
 constexpr float kGunMargin = 16.0f;
 constexpr int kFireEvery = 6;
 
-constexpr int kShotSprite = 6;
-constexpr int kMushroomSprite = 7;  // + kind 1..3
-constexpr int kSegmentSprite = 10;  // + kind 1..4
-constexpr int kGunSprite = 15;
+constexpr int kShotSprite = sprite::kShot;
+constexpr int kMushroomSprite = sprite::kChaosMushroom - 1;  // + kind 1..3
+constexpr int kSegmentSprite = sprite::kChaosSegment - 1;  // + kind 1..4
+constexpr int kGunSprite = sprite::kGun;
 constexpr int kSegmentSound = 9;
 constexpr int kFireSound = 10;
 constexpr int kSparks = 9;

@@ -8,6 +8,7 @@
 
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -54,7 +55,7 @@ constexpr float kTopSpeedY = 3.5f;
 constexpr float kDeadZone = 0.2f;
 constexpr float kCursorMargin = 16.0f;
 
-constexpr int kCursorSprite = 32;
+constexpr int kCursorSprite = sprite::kDetonationCursor;
 constexpr int kDetonationSound = 9;
 constexpr int kFailSound = 12;
 constexpr int kPassSound = 95;

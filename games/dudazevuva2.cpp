@@ -8,6 +8,7 @@
 
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -76,9 +77,9 @@ constexpr int kShotCooldown = 8;
 constexpr int kKillPoints = 10;
 constexpr float kOffLeft = -128.0f;
 
-constexpr int kShotSprite = 6;
-constexpr int kShipSprite = 73;
-constexpr int kPodSprite = 74;
+constexpr int kShotSprite = sprite::kShot;
+constexpr int kShipSprite = sprite::kDudazevuva2Plane;
+constexpr int kPodSprite = sprite::kDudazevuva2Pod;
 
 constexpr int kShotSound = 10;
 constexpr int kFailSound = 12;

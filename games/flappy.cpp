@@ -8,6 +8,7 @@
 
 #include "framework/app.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -53,14 +54,14 @@ constexpr int kObstacleEvery = 30;
 
 constexpr int kGroundTiles = 16;
 constexpr float kGroundSpan = 1024.0f;
-constexpr int kGroundSprite = 260;
-constexpr int kTallPlant = 282;
-constexpr int kShortPlant = 280;
-constexpr int kBirdSprite = 257;
+constexpr int kGroundSprite = sprite::kFlappyGround;
+constexpr int kTallPlant = sprite::kFlappyFlowers;
+constexpr int kShortPlant = sprite::kFlappyTree;
+constexpr int kBirdSprite = sprite::kFlappyBird;
 constexpr int kGrabbingBird = 258;
-constexpr int kCoinSprite = 265;
-constexpr int kHazardSprite = 273;
-constexpr int kObstacleSprite = 276;
+constexpr int kCoinSprite = sprite::kFlappyCoin;
+constexpr int kHazardSprite = sprite::kFlappyHazard;
+constexpr int kObstacleSprite = sprite::kFlappyObstacle;
 constexpr int kCreditFrame = 8;
 
 constexpr int kCrashSound = 7;

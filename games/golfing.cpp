@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -75,12 +76,12 @@ constexpr float kSandFromWater = 48.0f;
 // one is kept.
 constexpr int kMostPlacementDraws = 10000;
 
-constexpr int kFlagSprite = 105;
-constexpr int kBallSprite = 106;
-constexpr int kWaterSprite = 107;
-constexpr int kSandSprite = 108;
-constexpr int kGolferReadySprite = 112;
-constexpr int kGolferSwungSprite = 113;
+constexpr int kFlagSprite = sprite::kGolfingFlag;
+constexpr int kBallSprite = sprite::kGolfingBall;
+constexpr int kWaterSprite = sprite::kGolfingWater;
+constexpr int kSandSprite = sprite::kGolfingSand;
+constexpr int kGolferReadySprite = sprite::kGolfingGolferReady;
+constexpr int kGolferSwungSprite = sprite::kGolfingGolferSwung;
 
 constexpr int kStrikeSound = 4;
 constexpr int kWaterSounds[] = {7, 15};

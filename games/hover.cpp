@@ -10,6 +10,7 @@
 #include "framework/app.h"
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -59,9 +60,9 @@ constexpr float kWallReach = 52.0f;
 constexpr int kWreckUpdates = 30;
 constexpr int kPresentPoints = 10;
 
-constexpr int kPresentSprite = 37;  // + kind 1..2
-constexpr int kRotorSprite = 96;    // + frame 0..7
-constexpr int kSpikeSprite = 104;
+constexpr int kPresentSprite = sprite::kPresent - 1;  // + kind 1..2
+constexpr int kRotorSprite = sprite::kHoverRotor;    // + frame 0..7
+constexpr int kSpikeSprite = sprite::kHoverSpike;
 
 constexpr int kPresentSound = 1;
 constexpr int kWreckSound = 7;

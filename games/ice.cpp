@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -53,8 +54,8 @@ constexpr float kFirstCouchX = 96.0f;
 constexpr float kCouchMargin = 192.0f;
 constexpr int kMaxCouches = 3;
 
-constexpr int kCouchSprite = 228;
-constexpr int kRunnerSprite = 229;
+constexpr int kCouchSprite = sprite::kIceCouch;
+constexpr int kRunnerSprite = sprite::kIceRunner;
 constexpr int kJumpSound = 3;
 constexpr int kFatalSound = 12;
 constexpr int kSquashSound = 13;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -76,12 +77,12 @@ constexpr float kBurstAngleStep = 11.24f;
 constexpr int kKillParticles = 16;
 constexpr int kKillPoints = 5;
 
-constexpr int kFloorSprite = 159;  // + tile 1..4
-constexpr int kPadSprite = 183;
-constexpr int kAlienSprite = 199;  // + kind 1..6
-constexpr int kStandSprite = 192;  // + walking frame 0..3
+constexpr int kFloorSprite = sprite::kGroundStrip - 1;  // + tile 1..4
+constexpr int kPadSprite = sprite::kJetpacPad;
+constexpr int kAlienSprite = sprite::kJetpacAlien - 1;  // + kind 1..6
+constexpr int kStandSprite = sprite::kJetpacSpaceman;  // + walking frame 0..3
 constexpr int kAirFrame = 4;
-constexpr int kShotSprite = 6;
+constexpr int kShotSprite = sprite::kShot;
 
 constexpr int kHitSound = 13;
 constexpr int kBurstSound = 7;

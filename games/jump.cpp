@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -46,10 +47,10 @@ constexpr float kCameraEase = 0.125f;
 // Past this, something has left the view on the left.
 constexpr float kOffLeft = -128.0f;
 
-constexpr int kGroundSprite = 160;
-constexpr int kBushSprite = 163;  // + kind 1..4
-constexpr int kGiftSprite = 38;
-constexpr int kWheelSprite = 168;
+constexpr int kGroundSprite = sprite::kGroundStrip;
+constexpr int kBushSprite = sprite::kJumpBush - 1;  // + kind 1..4
+constexpr int kGiftSprite = sprite::kPresent;
+constexpr int kWheelSprite = sprite::kJumpWheel;
 constexpr int kGroundTiles = 16;
 constexpr float kGroundSpan = 1024.0f;
 

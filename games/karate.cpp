@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -53,9 +54,10 @@ constexpr int kDebris = 2;
 constexpr int kRight = 1;
 constexpr int kWrong = 2;
 
-constexpr int kFighterSprite = 128;  // + stance base + strike
-constexpr int kBeatenSprite = 152;
-constexpr int kOpponentSprite[4] = {0, 122, 120, 121};
+constexpr int kFighterSprite = sprite::kKarateStanding;  // + stance base + strike
+constexpr int kBeatenSprite = sprite::kKarateBeaten;
+constexpr int kOpponentSprite[4] = {0, sprite::kKarateRedNinja, sprite::kKarateTealNinja,
+                                  sprite::kKarateGreenNinja};
 constexpr int kStrikeSound = 14;
 constexpr int kHurtSound = 7;  // or the next one
 
@@ -79,8 +81,8 @@ int ColourOf(float kind) {
 }
 
 int StanceBase(float stance) {
-  if (stance == kDucking) return 8;
-  if (stance == kJumping) return 16;
+  if (stance == kDucking) return sprite::kKarateDucking - sprite::kKarateStanding;
+  if (stance == kJumping) return sprite::kKarateJumping - sprite::kKarateStanding;
   return 0;
 }
 

@@ -10,6 +10,7 @@
 
 #include "framework/app.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -72,16 +73,16 @@ constexpr int kMonsterLeft = 4;
 // m_Map elements a maze uses: the grid and the monster records. Everything else stays 0.
 constexpr int kUsedElements = kMonsterTable + (kMostMonsterIndex + 1) * kMonsterRecordSize;
 
-constexpr int kFloorSprite = 352;  // + cell value for floor, wall and cleared floor
-constexpr int kFirstNonTile = 356;
-constexpr int kClosedCoinSprite = 363;
-constexpr int kOpenCoinSprite = 364;
-constexpr int kPlayerDownSprite = 368;
-constexpr int kPlayerUpSprite = 376;
-constexpr int kPlayerSideSprite = 371;
-constexpr int kMonsterSprite = 358;  // kind 1 (and any other)
-constexpr int kMonster2Sprite = 356;
-constexpr int kMonster3Sprite = 374;
+constexpr int kFloorSprite = sprite::kMapGrass;  // + cell value for floor, wall and cleared floor
+constexpr int kFirstNonTile = sprite::kWalkerHornedImp;
+constexpr int kClosedCoinSprite = sprite::kMapChest;
+constexpr int kOpenCoinSprite = sprite::kMapCoin;
+constexpr int kPlayerDownSprite = sprite::kWalkerFront;
+constexpr int kPlayerUpSprite = sprite::kWalkerBack;
+constexpr int kPlayerSideSprite = sprite::kWalkerSide;
+constexpr int kMonsterSprite = sprite::kWalkerFurBall;  // kind 1 (and any other)
+constexpr int kMonster2Sprite = sprite::kWalkerHornedImp;
+constexpr int kMonster3Sprite = sprite::kWalkerSlimeDrip;
 constexpr int kLifeImage = 50;
 
 constexpr int kCollectSound = 1;

@@ -8,6 +8,7 @@
 
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -57,10 +58,10 @@ constexpr int kBankSparks = 5;
 constexpr int kDebris = 2;
 constexpr int kWhite = 9;
 
-constexpr int kTileSprite = 114;  // + colour 1..4
-constexpr int kBankSprite = 119;
-constexpr int kLizardSprite = 109;
-constexpr int kShadowSprite = 110;
+constexpr int kTileSprite = sprite::kNotSameTile - 1;  // + colour 1..4
+constexpr int kBankSprite = sprite::kNotSameBank;
+constexpr int kLizardSprite = sprite::kNotSameLizard;
+constexpr int kShadowSprite = sprite::kNotSameShadow;
 constexpr int kHeartImage = 50;
 constexpr int kLifeLostSound = 5;
 constexpr int kHopSound = 13;

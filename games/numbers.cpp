@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -40,7 +41,7 @@ constexpr float kNumberScale = 2.5f;
 constexpr float kTextAlign = 0.8f;
 constexpr float kTargetX = 96.0f;
 
-constexpr int kCannonSprite = 15;
+constexpr int kCannonSprite = sprite::kGun;
 constexpr int kBeamSound = 5;
 constexpr int kFallSound = 12;
 constexpr int kClearedSound = 95;

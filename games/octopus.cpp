@@ -9,6 +9,7 @@
 #include "framework/app.h"
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -63,12 +64,12 @@ constexpr float kTurnPerUpdate = 20.0f;
 constexpr float kTouch = 0.7f;   // in cells
 constexpr int kStartLives = 3;
 
-constexpr int kPlayerSprite = 169;  // + animation frame 0..3
-constexpr int kPieceSprite = 172;   // + colour 1..3
-constexpr int kCompletedSprite = 72;  // + contents 101..103
-constexpr int kBubbleSprite = 176;
-constexpr int kOctopusSprite = 177;   // + look 0..4
-constexpr int kPrizeSprite = 182;
+constexpr int kPlayerSprite = sprite::kOctopusEater;  // + animation frame 0..3
+constexpr int kPieceSprite = sprite::kOctopusPiece - 1;   // + colour 1..3
+constexpr int kCompletedSprite = sprite::kOctopusPiece - 101;  // + contents 101..103
+constexpr int kBubbleSprite = sprite::kOctopusBubble;
+constexpr int kOctopusSprite = sprite::kOctopusOctopus;   // + look 0..4
+constexpr int kPrizeSprite = sprite::kOctopusPrize;
 constexpr int kLifeImage = 2;
 constexpr int kLifeFrame = 40;
 

@@ -9,6 +9,7 @@
 #include "framework/app.h"
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "host/report.h"
 #include "shell/my_app.h"
@@ -75,12 +76,12 @@ constexpr float kCameraLeadX = 0.4f;
 constexpr float kCameraLeadY = 0.6f;
 constexpr int kSavedPoints = 5;
 
-constexpr int kPlatformMid = 332;
-constexpr int kPlatformEndSprite = 333;
-constexpr int kWalkEven = 342;  // + animation frame 0..2
-constexpr int kWalkOdd = 336;
-constexpr int kSavedEven = 345;
-constexpr int kSavedOdd = 339;
+constexpr int kPlatformMid = sprite::kPenguinPlatformMiddle;
+constexpr int kPlatformEndSprite = sprite::kPenguinPlatformEnd;
+constexpr int kWalkEven = sprite::kPenguinA;  // + animation frame 0..2
+constexpr int kWalkOdd = sprite::kPenguinB;
+constexpr int kSavedEven = sprite::kPenguinA + 3;
+constexpr int kSavedOdd = sprite::kPenguinB + 3;
 constexpr int kCreditFrame = 10;
 
 constexpr int kJumpSound = 3;

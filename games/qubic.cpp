@@ -9,6 +9,7 @@
 
 #include "framework/app.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -49,16 +50,16 @@ constexpr int kBomb = 4;
 constexpr int kFuseLit = 140;
 constexpr int kFuseOut = 10;  // a burning fuse counts down to this and goes off
 
-constexpr int kDarkSprite = 22;
-constexpr int kLitSprite = 23;
-constexpr int kToggleDarkSprite = 24;
-constexpr int kToggleLitSprite = 25;
-constexpr int kBombSprite = 26;  // and 27: the two blink frames
-constexpr int kStandSprite = 19;
-constexpr int kHopSprite = 20;
-constexpr int kFallSprite = 21;
-constexpr int kShotSprite = 6;
-constexpr int kCannonSprite = 15;
+constexpr int kDarkSprite = sprite::kQubicCubeDark;
+constexpr int kLitSprite = sprite::kQubicCubeLit;
+constexpr int kToggleDarkSprite = sprite::kQubicCubeTogglingDark;
+constexpr int kToggleLitSprite = sprite::kQubicCubeTogglingLit;
+constexpr int kBombSprite = sprite::kQubicBomb;  // and 27: the two blink frames
+constexpr int kStandSprite = sprite::kQubicHopperStanding;
+constexpr int kHopSprite = sprite::kQubicHopperHopping;
+constexpr int kFallSprite = sprite::kQubicHopperFalling;
+constexpr int kShotSprite = sprite::kShot;
+constexpr int kCannonSprite = sprite::kGun;
 
 constexpr int kLightSound = 3;
 constexpr int kToggleOnSound = 4;

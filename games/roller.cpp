@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -50,11 +51,11 @@ constexpr int kAntMarker = 10;  // keeps a second ant off a cell while they are 
 constexpr int kStartX = 8;
 constexpr int kStartY = 5;
 
-constexpr int kAntSprite = 75;
-constexpr int kPlayerSprite = 76;
-constexpr int kWallSprite = 77;  // + (x + y) mod 3
-constexpr int kGummySprite = 78; // + the gummy's value
-constexpr int kFloorSprite = 84;
+constexpr int kAntSprite = sprite::kRollerAnt;
+constexpr int kPlayerSprite = sprite::kRollerPlayer;
+constexpr int kWallSprite = sprite::kRollerWall;  // + (x + y) mod 3
+constexpr int kGummySprite = sprite::kRollerGummy - kFirstGummy; // + the gummy's value
+constexpr int kFloorSprite = sprite::kRollerFloor;
 
 constexpr int kAntStepSound = 10;
 constexpr int kClearedSound = 95;

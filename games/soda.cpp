@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -55,13 +56,13 @@ constexpr float kMostThirst = 11.0f;
 constexpr int kCounterDraws = 100;
 constexpr int kBreakSparks = 17;
 
-constexpr int kTapSprite = 46;
-constexpr int kStandingSprite = 48;
-constexpr int kPouringSprite = 49;
-constexpr int kThrowingSprite = 50;
-constexpr int kEmptyGlassSprite = 51;
-constexpr int kFullGlassSprite = 55;
-constexpr int kPatronSprite = 55;  // + kind 1..4
+constexpr int kTapSprite = sprite::kSodaTap;
+constexpr int kStandingSprite = sprite::kSodaBartenderStanding;
+constexpr int kPouringSprite = sprite::kSodaBartenderPouring;
+constexpr int kThrowingSprite = sprite::kSodaBartenderThrowing;
+constexpr int kEmptyGlassSprite = sprite::kSodaGlassEmpty;
+constexpr int kFullGlassSprite = sprite::kSodaGlassFull;
+constexpr int kPatronSprite = sprite::kSodaPatron - 1;  // + kind 1..4
 
 constexpr int kSipSound = 2;
 constexpr int kCatchAtTapSound = 4;
@@ -81,7 +82,10 @@ float PatronY(float counter) { return CounterTop(counter) - 16.0f; }
 float BartenderX() { return zu_Quor_jscrw - 96.0f; }
 float TapsEnd() { return zu_Quor_jscrw - 130.0f; }
 
-int GlassSprite(float fill) { return std::clamp(zu_f2i(fill / 20.0f + 51.0f), 51, 55); }
+// Fills of 20 steps a picture, from the empty glass up to the full one.
+int GlassSprite(float fill) {
+  return std::clamp(zu_f2i(fill / 20.0f + kEmptyGlassSprite), int{kEmptyGlassSprite}, int{kFullGlassSprite});
+}
 
 float* Glass(c_MyApp& app, int n) { return &app.m_Player[kGlassBase + 10 * n]; }
 float* Patron(c_MyApp& app, int k) { return &app.m_Player[kPatronBase + 10 * k]; }

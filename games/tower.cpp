@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -58,14 +59,14 @@ constexpr float kBlobFoot = 6.0f;
 constexpr int kLogParticles = 7;
 constexpr int kDebris = 2;
 
-constexpr int kWallSprite = 33;
-constexpr int kWallTopSprite = 360;
-constexpr int kPlayerFrontSprite = 368;
-constexpr int kPlayerSideSprite = 371;
-constexpr int kLogSprite = 379;
-constexpr int kBlob1Sprite = 374;  // + 1 while knocked off
-constexpr int kBlob2Sprite = 356;
-constexpr int kBlob3Sprite = 358;
+constexpr int kWallSprite = sprite::kTowerWall;
+constexpr int kWallTopSprite = sprite::kTowerWallTop;
+constexpr int kPlayerFrontSprite = sprite::kWalkerFront;
+constexpr int kPlayerSideSprite = sprite::kWalkerSide;
+constexpr int kLogSprite = sprite::kTowerLog;
+constexpr int kBlob1Sprite = sprite::kWalkerSlimeDrip;  // + 1 while knocked off
+constexpr int kBlob2Sprite = sprite::kWalkerHornedImp;
+constexpr int kBlob3Sprite = sprite::kWalkerFurBall;
 
 constexpr int kThrowSound = 5;
 constexpr int kKnockSound = 10;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -48,11 +49,11 @@ constexpr float kUmbrellaTopSpeed = 7.5f;
 constexpr float kUmbrellaBrake = 0.8f;
 constexpr float kStickDeadZone = 0.2f;
 
-constexpr int kCloudSprite = 291;
-constexpr int kRainCloudSprite = 292;
-constexpr int kLightningSprite = 294;
-constexpr int kUmbrellaSprite = 302;
-constexpr int kDropSprite = 303;
+constexpr int kCloudSprite = sprite::kUmbrellaCloud;
+constexpr int kRainCloudSprite = sprite::kUmbrellaRainCloud;
+constexpr int kLightningSprite = sprite::kUmbrellaLightning;
+constexpr int kUmbrellaSprite = sprite::kUmbrellaUmbrella;
+constexpr int kDropSprite = sprite::kUmbrellaDrop;
 
 constexpr int kCatchSound = 14;
 constexpr int kSplashSound = 5;

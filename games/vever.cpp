@@ -10,6 +10,7 @@
 #include "framework/app.h"
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -75,7 +76,7 @@ constexpr float kLandingReach = 12.0f;
 // Past this a slot's platform is far behind the camera and is made again at the front.
 constexpr float kBehindCamera = -640.0f;
 
-constexpr int kVeverSprite = 4;
+constexpr int kVeverSprite = sprite::kVever;
 constexpr int kBounceSound = 2;
 
 float Clamp(float value, float low, float high) { return std::max(low, std::min(value, high)); }
@@ -142,7 +143,7 @@ void TryLanding(c_MyApp& app, float* platform, float fx, float fy) {
 // A dropping platform tilts more and more; a wide one is three pieces that break apart.
 void DrawPlatform(c_MyApp& app, const float* platform, float fx, float fy) {
   const float fall = platform[kFall];
-  const int sprite = zu_f2i(platform[kKind]);
+  const int sprite = sprite::kVeverPlatform + zu_f2i(platform[kKind]);
   const float sx = fx - app.m_ScrollX;
   const float sy = fy - app.m_ScrollY;
   app.p_SetRot(fall);

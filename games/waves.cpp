@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -62,7 +63,8 @@ constexpr float kAsteroidReachSquared = 324.0f;
 constexpr float kExplosionSparks = 16.0f;
 constexpr float kExplosionUpdates = 30.0f;
 
-constexpr int kShipSprite = 34;
+constexpr int kShipSprite = sprite::kShip;  // + asteroid kind 1..3
+constexpr float kFirstGiftSprite = sprite::kPresent;  // gifts carry their sprite as kind
 constexpr float kScale = 0.5f;
 constexpr int kSpark = 1;
 constexpr int kGiftSound = 1;
@@ -247,8 +249,9 @@ int c_MyApp::p_Add_Waves(float x, float y, int direction, float speed, int kind)
   }
   if (record < 0) return 0;
   float* object = &m_Map[record];
-  object[kKind] = static_cast<float>(kind == kGiftArgument ? p_Rand(38.0f, 39.0f)
-                                                           : p_Rand(1.0f, 3.0f));
+  object[kKind] = static_cast<float>(kind == kGiftArgument
+                                         ? p_Rand(kFirstGiftSprite, kFirstGiftSprite + 1.0f)
+                                         : p_Rand(1.0f, 3.0f));
   object[kX] = x;
   object[kY] = y;
   object[kVX] = direction == kRight ? speed : direction == kLeft ? -speed : 0.0f;

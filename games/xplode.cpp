@@ -7,6 +7,7 @@
 
 #include "framework/math.h"
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -52,9 +53,9 @@ constexpr float kAfterTheEnd = 60.0f;
 constexpr int kPoints = 5;
 constexpr int kDebrisPerKill = 17;
 
-constexpr int kShotSprite = 6;
-constexpr int kShipSprite = 34;
-constexpr int kExplosionSprite = 87;  // + kind 1..4
+constexpr int kShotSprite = sprite::kShot;
+constexpr int kShipSprite = sprite::kShip;
+constexpr int kExplosionSprite = sprite::kXplodeFireball - 1;  // + kind 1..4
 
 constexpr int kHitSound = 7;
 constexpr int kFailSound = 12;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -60,7 +61,7 @@ constexpr int kHighSequence = 4;
 constexpr int kFullHouse = 5;
 constexpr int kYahtzee = 6;
 
-constexpr int kDieSprite = 207;  // + value 1..6
+constexpr int kDieSprite = sprite::kYahtzeeDie - 1;  // + value 1..6
 constexpr int kDropTile = 214;
 constexpr int kWellTile = 215;
 

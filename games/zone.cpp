@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "framework/random.h"
+#include "games/sprite_numbers.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -51,11 +52,11 @@ constexpr float kDeadZone = 0.15f;
 constexpr float kTurnZone = 0.2f;
 constexpr float kFlyerSpeed = 4.5f;
 
-constexpr int kBlockSprite = 198;
-constexpr int kFlyerSprite = 199;
-constexpr int kSpikeSprite = 206;
-constexpr int kGemSprite = 207;
-constexpr int kPlayerSprite = 216;  // + walk frame 0..3
+constexpr int kBlockSprite = sprite::kZoneBlock;
+constexpr int kFlyerSprite = sprite::kZoneFlyer;
+constexpr int kSpikeSprite = sprite::kZoneSpike;
+constexpr int kGemSprite = sprite::kZoneGem;
+constexpr int kPlayerSprite = sprite::kZonePlayer;  // + walk frame 0..3
 
 constexpr int kGemSound = 1;
 constexpr int kFlyerSound = 5;
