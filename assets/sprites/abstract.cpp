@@ -4,6 +4,7 @@
 // bottom of the picture, so the walker's soles and the hopper's base sit at y 36.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -89,12 +90,12 @@ void swinger(cairo_t* cr) {
 
 Catalog abstractPictures() {
   return {
-      {40, fromCellCorner(walkStanding)},  // walker standing / walk 0
-      {41, fromCellCorner(walkStrideA)},   // walker walk 1
-      {42, fromCellCorner(walkPassing)},   // walker walk 2
-      {43, fromCellCorner(walkStrideB)},   // walker walk 3
-      {44, fromCellCorner(bobber)},        // hopper rising out of the floor
-      {45, fromCellCorner(swinger)},       // swinger
+      {sprite::kAbstractWalker, fromCellCorner(walkStanding)},     // walker standing / walk 0
+      {sprite::kAbstractWalker + 1, fromCellCorner(walkStrideA)},  // walker walk 1
+      {sprite::kAbstractWalker + 2, fromCellCorner(walkPassing)},  // walker walk 2
+      {sprite::kAbstractWalker + 3, fromCellCorner(walkStrideB)},  // walker walk 3
+      {sprite::kAbstractHopper, fromCellCorner(bobber)},           // hopper rising out of the floor
+      {sprite::kAbstractSwinger, fromCellCorner(swinger)},         // swinger
   };
 }
 

@@ -3,6 +3,7 @@
 // can turn the same picture to point sideways.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -77,14 +78,14 @@ void gun(cairo_t* cr) {
 
 Catalog chaosPictures() {
   return {
-      {8, fromCellCorner(redMushroom)},      // mushroom, red
-      {9, fromCellCorner(violetMushroom)},   // mushroom, violet
-      {10, fromCellCorner(orangeMushroom)},  // mushroom, orange
-      {11, fromCellCorner(limeSegment)},     // caterpillar segment, lime
-      {12, fromCellCorner(pinkSegment)},     // caterpillar segment, pink
-      {13, fromCellCorner(skySegment)},      // caterpillar segment, sky
-      {14, fromCellCorner(yellowSegment)},   // caterpillar segment, yellow
-      {15, fromCellCorner(gun)},             // gun pointing up (also the Numbers and Qubic cannons)
+      {sprite::kChaosMushroom, fromCellCorner(redMushroom)},         // mushroom, red
+      {sprite::kChaosMushroom + 1, fromCellCorner(violetMushroom)},  // mushroom, violet
+      {sprite::kChaosMushroom + 2, fromCellCorner(orangeMushroom)},  // mushroom, orange
+      {sprite::kChaosSegment, fromCellCorner(limeSegment)},          // caterpillar segment, lime
+      {sprite::kChaosSegment + 1, fromCellCorner(pinkSegment)},      // caterpillar segment, pink
+      {sprite::kChaosSegment + 2, fromCellCorner(skySegment)},       // caterpillar segment, sky
+      {sprite::kChaosSegment + 3, fromCellCorner(yellowSegment)},    // caterpillar segment, yellow
+      {sprite::kGun, fromCellCorner(gun)},  // gun pointing up (also the Numbers and Qubic cannons)
   };
 }
 

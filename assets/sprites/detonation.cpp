@@ -1,6 +1,7 @@
 // Detonation (game D): the aiming cursor that places the level's one detonation.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -26,7 +27,7 @@ void crosshair(cairo_t* cr) {
 
 Catalog detonationPictures() {
   return {
-      {32, fromCellCorner(crosshair)},  // aiming cursor
+      {sprite::kDetonationCursor, fromCellCorner(crosshair)},  // aiming cursor
   };
 }
 

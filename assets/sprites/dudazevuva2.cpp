@@ -3,6 +3,7 @@
 // and therefore symmetric.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -33,8 +34,8 @@ void fuelPod(cairo_t* cr) {
 
 Catalog dudazevuva2Pictures() {
   return {
-      {73, fromCellCorner(aeroplane)},  // aeroplane facing right (player and enemies)
-      {74, fromCellCorner(fuelPod)},    // fuel pod
+      {sprite::kDudazevuva2Plane, fromCellCorner(aeroplane)},  // aeroplane facing right (player and enemies)
+      {sprite::kDudazevuva2Pod, fromCellCorner(fuelPod)},      // fuel pod
   };
 }
 

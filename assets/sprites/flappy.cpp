@@ -9,6 +9,7 @@
 // and hits within 16 × 64 units, so it is 8 wide and 32 tall.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -124,14 +125,14 @@ void flowers(cairo_t* cr) {
 
 Catalog flappyPictures() {
   return {
-      {257, fromCellCorner(bird)},        // bird flying right (also the fallback game's picture)
-      {258, fromCellCorner(birdGrab)},    // bird grabbing a coin
-      {260, fromCellCorner(groundTile)},  // ground tile, 16 wide
-      {265, fromCellCorner(coin)},        // coin
-      {273, fromCellCorner(hazard)},      // spinning hazard
-      {276, fromCellCorner(obstacle)},    // tall obstacle
-      {280, fromCellCorner(tree)},        // ground scenery: apple tree
-      {282, fromCellCorner(flowers)},     // ground scenery: flowers
+      {sprite::kFlappyBird, fromCellCorner(bird)},              // bird flying right (also the fallback game's picture)
+      {sprite::kFlappyBirdGrabbing, fromCellCorner(birdGrab)},  // bird grabbing a coin
+      {sprite::kFlappyGround, fromCellCorner(groundTile)},      // ground tile, 16 wide
+      {sprite::kFlappyCoin, fromCellCorner(coin)},              // coin
+      {sprite::kFlappyHazard, fromCellCorner(hazard)},          // spinning hazard
+      {sprite::kFlappyObstacle, fromCellCorner(obstacle)},      // tall obstacle
+      {sprite::kFlappyTree, fromCellCorner(tree)},              // ground scenery: apple tree
+      {sprite::kFlappyFlowers, fromCellCorner(flowers)},        // ground scenery: flowers
   };
 }
 

@@ -8,6 +8,7 @@
 
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -159,12 +160,12 @@ void golferFollowThrough(cairo_t* cr) {
 
 Catalog golfingPictures() {
   return {
-      {105, fromCellCorner(holeAndFlag)},          // hole with flag
-      {106, fromCellCorner(ball)},                 // golf ball
-      {107, fromCellCorner(water)},                // water hazard
-      {108, fromCellCorner(sand)},                 // sand trap
-      {112, fromCellCorner(golferReady)},          // golfer ready to swing
-      {113, fromCellCorner(golferFollowThrough)},  // golfer after the swing
+      {sprite::kGolfingFlag, fromCellCorner(holeAndFlag)},                 // hole with flag
+      {sprite::kGolfingBall, fromCellCorner(ball)},                        // golf ball
+      {sprite::kGolfingWater, fromCellCorner(water)},                      // water hazard
+      {sprite::kGolfingSand, fromCellCorner(sand)},                        // sand trap
+      {sprite::kGolfingGolferReady, fromCellCorner(golferReady)},          // golfer ready to swing
+      {sprite::kGolfingGolferSwung, fromCellCorner(golferFollowThrough)},  // golfer after the swing
   };
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -123,7 +124,10 @@ void tileWithBone(cairo_t* cr) {
 }  // namespace
 
 Catalog groundStripPictures() {
-  return {{160, tileWithStones}, {161, tileWithFlower}, {162, tileWithRoots}, {163, tileWithBone}};
+  return {{sprite::kGroundStrip, tileWithStones},
+          {sprite::kGroundStrip + 1, tileWithFlower},
+          {sprite::kGroundStrip + 2, tileWithRoots},
+          {sprite::kGroundStrip + 3, tileWithBone}};
 }
 
 }  // namespace sprites

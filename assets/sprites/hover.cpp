@@ -5,6 +5,7 @@
 
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -61,15 +62,15 @@ void spike(cairo_t* cr) {
 
 Catalog hoverPictures() {
   return {
-      {96, fromCellCorner(rotor0)},   // helicopter, rotor frame 0
-      {97, fromCellCorner(rotor1)},   // helicopter, rotor frame 1
-      {98, fromCellCorner(rotor2)},   // helicopter, rotor frame 2
-      {99, fromCellCorner(rotor3)},   // helicopter, rotor frame 3
-      {100, fromCellCorner(rotor4)},  // helicopter, rotor frame 4
-      {101, fromCellCorner(rotor5)},  // helicopter, rotor frame 5
-      {102, fromCellCorner(rotor6)},  // helicopter, rotor frame 6
-      {103, fromCellCorner(rotor7)},  // helicopter, rotor frame 7
-      {104, fromCellCorner(spike)},   // spike
+      {sprite::kHoverRotor, fromCellCorner(rotor0)},      // helicopter, rotor frame 0
+      {sprite::kHoverRotor + 1, fromCellCorner(rotor1)},  // helicopter, rotor frame 1
+      {sprite::kHoverRotor + 2, fromCellCorner(rotor2)},  // helicopter, rotor frame 2
+      {sprite::kHoverRotor + 3, fromCellCorner(rotor3)},  // helicopter, rotor frame 3
+      {sprite::kHoverRotor + 4, fromCellCorner(rotor4)},  // helicopter, rotor frame 4
+      {sprite::kHoverRotor + 5, fromCellCorner(rotor5)},  // helicopter, rotor frame 5
+      {sprite::kHoverRotor + 6, fromCellCorner(rotor6)},  // helicopter, rotor frame 6
+      {sprite::kHoverRotor + 7, fromCellCorner(rotor7)},  // helicopter, rotor frame 7
+      {sprite::kHoverSpike, fromCellCorner(spike)},       // spike
   };
 }
 

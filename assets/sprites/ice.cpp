@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -86,6 +87,6 @@ void runner(cairo_t* cr) {
 
 }  // namespace
 
-Catalog icePictures() { return {{228, couch}, {229, runner}}; }
+Catalog icePictures() { return {{sprite::kIceCouch, couch}, {sprite::kIceRunner, runner}}; }
 
 }  // namespace sprites

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -246,16 +247,18 @@ Catalog jetpacPictures() {
                          {-5.5, 15.0, 5.0, 15.5, 0.5},
                          {-1.0, 15.5, 0.5, 14.0, 0.0},
                          {4.0, 15.5, -4.5, 15.0, 0.5}};
-  Catalog out = {{183, landingPad}, {200, cyclops}, {201, saucerJelly}, {202, urchin},
-                 {203, crab},       {204, squid},   {205, starBug}};
+  Catalog out = {{sprite::kJetpacPad, landingPad},        {sprite::kJetpacAlien, cyclops},
+                 {sprite::kJetpacAlien + 1, saucerJelly}, {sprite::kJetpacAlien + 2, urchin},
+                 {sprite::kJetpacAlien + 3, crab},        {sprite::kJetpacAlien + 4, squid},
+                 {sprite::kJetpacAlien + 5, starBug}};
   for (int i = 0; i < 4; ++i) {
     const Stride s = walk[i];
-    out.push_back({192 + i, [s](cairo_t* cr) { spaceman(cr, s, false); }});
+    out.push_back({sprite::kJetpacSpaceman + i, [s](cairo_t* cr) { spaceman(cr, s, false); }});
   }
   // In the air the legs dangle forward, clear of the jet.
   const Stride air{-0.5, 13.5, 4.0, 14.5, 1.0};
-  out.push_back({196, [air](cairo_t* cr) { spaceman(cr, air, false); }});
-  out.push_back({197, [air](cairo_t* cr) { spaceman(cr, air, true); }});
+  out.push_back({sprite::kJetpacSpaceman + 4, [air](cairo_t* cr) { spaceman(cr, air, false); }});
+  out.push_back({sprite::kJetpacSpaceman + 5, [air](cairo_t* cr) { spaceman(cr, air, true); }});
   return out;
 }
 

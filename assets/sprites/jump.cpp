@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -105,8 +106,11 @@ void heartWheel(cairo_t* cr) {
 }  // namespace
 
 Catalog jumpPictures() {
-  return {{164, leafyBush}, {165, floweringBush}, {166, thornBush}, {167, autumnBush},
-          {168, heartWheel}};
+  return {{sprite::kJumpBush, leafyBush},
+          {sprite::kJumpBush + 1, floweringBush},
+          {sprite::kJumpBush + 2, thornBush},
+          {sprite::kJumpBush + 3, autumnBush},
+          {sprite::kJumpWheel, heartWheel}};
 }
 
 }  // namespace sprites

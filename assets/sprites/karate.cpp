@@ -19,6 +19,7 @@
 
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -475,14 +476,14 @@ void greenNinja(cairo_t* cr) {
 
 Catalog karatePictures() {
   Catalog out = {
-      {120, fromCellCorner(tealNinja)},   // opponent kind 2, teal with a headband
-      {121, fromCellCorner(greenNinja)},  // opponent kind 3, green with a straw hat
-      {122, fromCellCorner(redNinja)},    // opponent kind 1, red
+      {sprite::kKarateTealNinja, fromCellCorner(tealNinja)},    // opponent kind 2, teal with a headband
+      {sprite::kKarateGreenNinja, fromCellCorner(greenNinja)},  // opponent kind 3, green with a straw hat
+      {sprite::kKarateRedNinja, fromCellCorner(redNinja)},      // opponent kind 1, red
   };
-  addStance(out, 128, standReady, standKick, standPunch, standPalm);
-  addStance(out, 136, duckReady, duckKick, duckPunch, duckPalm);
-  addStance(out, 144, jumpReady, jumpKick, jumpPunch, jumpPalm);
-  out.push_back({152, [](cairo_t* cr) { paintFighter(cr, beaten()); }});
+  addStance(out, sprite::kKarateStanding, standReady, standKick, standPunch, standPalm);
+  addStance(out, sprite::kKarateDucking, duckReady, duckKick, duckPunch, duckPalm);
+  addStance(out, sprite::kKarateJumping, jumpReady, jumpKick, jumpPunch, jumpPalm);
+  out.push_back({sprite::kKarateBeaten, [](cairo_t* cr) { paintFighter(cr, beaten()); }});
   return out;
 }
 

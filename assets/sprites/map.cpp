@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -99,7 +100,11 @@ void goldCoin(cairo_t* cr) {
 }  // namespace
 
 Catalog mapPictures() {
-  return {{352, untroddenGrass}, {353, wall}, {355, clearedPath}, {363, lockedChest}, {364, goldCoin}};
+  return {{sprite::kMapGrass, untroddenGrass},
+          {sprite::kMapWall, wall},
+          {sprite::kMapClearedPath, clearedPath},
+          {sprite::kMapChest, lockedChest},
+          {sprite::kMapCoin, goldCoin}};
 }
 
 }  // namespace sprites

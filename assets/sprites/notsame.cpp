@@ -5,6 +5,7 @@
 // The lizard is violet, a colour no tile uses.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -75,13 +76,13 @@ void bank(cairo_t* cr) {
 
 Catalog notSamePictures() {
   return {
-      {109, fromCellCorner(lizard)},        // lizard, facing right
-      {110, fromCellCorner(lizardShadow)},  // lizard's shadow
-      {115, fromCellCorner(redTile)},       // pond tile, red circle
-      {116, fromCellCorner(yellowTile)},    // pond tile, yellow triangle
-      {117, fromCellCorner(greenTile)},     // pond tile, green diamond
-      {118, fromCellCorner(blueTile)},      // pond tile, blue star
-      {119, fromCellCorner(bank)},          // bank
+      {sprite::kNotSameLizard, fromCellCorner(lizard)},        // lizard, facing right
+      {sprite::kNotSameShadow, fromCellCorner(lizardShadow)},  // lizard's shadow
+      {sprite::kNotSameTile, fromCellCorner(redTile)},         // pond tile, red circle
+      {sprite::kNotSameTile + 1, fromCellCorner(yellowTile)},  // pond tile, yellow triangle
+      {sprite::kNotSameTile + 2, fromCellCorner(greenTile)},   // pond tile, green diamond
+      {sprite::kNotSameTile + 3, fromCellCorner(blueTile)},    // pond tile, blue star
+      {sprite::kNotSameBank, fromCellCorner(bank)},            // bank
   };
 }
 

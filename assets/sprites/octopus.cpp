@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -151,21 +152,21 @@ Catalog octopusPictures() {
   const double tails[] = {0, 1.2, 0, -1.2};
   for (int i = 0; i < 4; ++i) {
     const double mouth = mouths[i], tail = tails[i];
-    out.push_back({169 + i, [=](cairo_t* cr) { eater(cr, mouth, tail); }});
+    out.push_back({sprite::kOctopusEater + i, [=](cairo_t* cr) { eater(cr, mouth, tail); }});
   }
   const Rgb pieces[] = {colour::orange, colour::pink, colour::teal};
   for (int i = 0; i < 3; ++i) {
     const Rgb piece = pieces[i];
-    out.push_back({173 + i, [=](cairo_t* cr) { blockPiece(cr, piece); }});
+    out.push_back({sprite::kOctopusPiece + i, [=](cairo_t* cr) { blockPiece(cr, piece); }});
   }
-  out.push_back({176, bubble});
+  out.push_back({sprite::kOctopusBubble, bubble});
   const Look looks[] = {{0.0, 0, 0, false}, {1.2, -0.8, 0.2, false}, {2.4, 0.8, 0.2, false},
                         {3.6, 0, -0.8, false}, {4.8, 0, 0, true}};
   for (int i = 0; i < 5; ++i) {
     const Look look = looks[i];
-    out.push_back({177 + i, [=](cairo_t* cr) { octopus(cr, look); }});
+    out.push_back({sprite::kOctopusOctopus + i, [=](cairo_t* cr) { octopus(cr, look); }});
   }
-  out.push_back({182, prize});
+  out.push_back({sprite::kOctopusPrize, prize});
   return out;
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -162,11 +163,11 @@ void penguinBody(cairo_t* cr, Variant variant, Waddle w) {
 }  // namespace
 
 Catalog penguinPictures() {
-  Catalog out{{332, platformMiddle}, {333, platformEnd}};
+  Catalog out{{sprite::kPenguinPlatformMiddle, platformMiddle}, {sprite::kPenguinPlatformEnd, platformEnd}};
   const Waddle walk[] = {{-7, 0, 1.5, false}, {7, 1.5, 0, false}, {0, 0, 0, false}};
   const Waddle saved{0, 1.5, 2.5, true};
   for (Variant v : {Variant::B, Variant::A}) {
-    const int base = v == Variant::B ? 336 : 342;
+    const int base = v == Variant::B ? sprite::kPenguinB : sprite::kPenguinA;
     for (int i = 0; i < 3; ++i) {
       const Waddle w = walk[i];
       out.push_back({base + i, [v, w](cairo_t* cr) { penguinBody(cr, v, w); }});

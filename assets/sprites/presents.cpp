@@ -2,6 +2,7 @@
 // at Waves' half scale.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -28,8 +29,8 @@ void bluePresent(cairo_t* cr) { present(cr, colour::blue, colour::pink); }
 
 Catalog presentPictures() {
   return {
-      {38, fromCellCorner(redPresent)},   // present, red with yellow ribbon
-      {39, fromCellCorner(bluePresent)},  // present, blue with pink ribbon
+      {sprite::kPresent, fromCellCorner(redPresent)},       // present, red with yellow ribbon
+      {sprite::kPresent + 1, fromCellCorner(bluePresent)},  // present, blue with pink ribbon
   };
 }
 

@@ -5,6 +5,7 @@
 // cube's centre, so its feet touch the bottom of its own picture.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -114,15 +115,15 @@ void hopperFalling(cairo_t* cr) { hopper(cr, {33.1, 4.5, true}); }
 
 Catalog qubicPictures() {
   return {
-      {19, fromCellCorner(hopperStanding)},    // hopper standing (faces left)
-      {20, fromCellCorner(hopperHopping)},     // hopper in the air
-      {21, fromCellCorner(hopperFalling)},     // hopper falling
-      {22, fromCellCorner(darkCube)},          // cube, dark
-      {23, fromCellCorner(litCube)},           // cube, lit
-      {24, fromCellCorner(togglingDarkCube)},  // toggling cube, dark
-      {25, fromCellCorner(togglingLitCube)},   // toggling cube, lit
-      {26, fromCellCorner(bombCubeBright)},    // bomb cube, spark bright
-      {27, fromCellCorner(bombCubeWarning)},   // bomb cube, warning glow
+      {sprite::kQubicHopperStanding, fromCellCorner(hopperStanding)},      // hopper standing (faces left)
+      {sprite::kQubicHopperHopping, fromCellCorner(hopperHopping)},        // hopper in the air
+      {sprite::kQubicHopperFalling, fromCellCorner(hopperFalling)},        // hopper falling
+      {sprite::kQubicCubeDark, fromCellCorner(darkCube)},                  // cube, dark
+      {sprite::kQubicCubeLit, fromCellCorner(litCube)},                    // cube, lit
+      {sprite::kQubicCubeTogglingDark, fromCellCorner(togglingDarkCube)},  // toggling cube, dark
+      {sprite::kQubicCubeTogglingLit, fromCellCorner(togglingLitCube)},    // toggling cube, lit
+      {sprite::kQubicBomb, fromCellCorner(bombCubeBright)},                // bomb cube, spark bright
+      {sprite::kQubicBomb + 1, fromCellCorner(bombCubeWarning)},           // bomb cube, warning glow
   };
 }
 

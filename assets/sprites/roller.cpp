@@ -5,6 +5,7 @@
 // without a seam.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -106,16 +107,16 @@ void floor(cairo_t* cr) {
 
 Catalog rollerPictures() {
   return {
-      {75, fromCellCorner(ant)},          // ant, facing up
-      {76, fromCellCorner(player)},       // player
-      {77, fromCellCorner(plainWall)},    // wall block, plain
-      {78, fromCellCorner(mossyWall)},    // wall block, mossy
-      {79, fromCellCorner(crackedWall)},  // wall block, cracked
-      {80, fromCellCorner(pinkGummy)},    // gummy, pink
-      {81, fromCellCorner(limeGummy)},    // gummy, lime
-      {82, fromCellCorner(orangeGummy)},  // gummy, orange
-      {83, fromCellCorner(skyGummy)},     // gummy, sky blue
-      {84, fromCellCorner(floor)},        // maze floor
+      {sprite::kRollerAnt, fromCellCorner(ant)},                // ant, facing up
+      {sprite::kRollerPlayer, fromCellCorner(player)},          // player
+      {sprite::kRollerWall, fromCellCorner(plainWall)},         // wall block, plain
+      {sprite::kRollerWall + 1, fromCellCorner(mossyWall)},     // wall block, mossy
+      {sprite::kRollerWall + 2, fromCellCorner(crackedWall)},   // wall block, cracked
+      {sprite::kRollerGummy, fromCellCorner(pinkGummy)},        // gummy, pink
+      {sprite::kRollerGummy + 1, fromCellCorner(limeGummy)},    // gummy, lime
+      {sprite::kRollerGummy + 2, fromCellCorner(orangeGummy)},  // gummy, orange
+      {sprite::kRollerGummy + 3, fromCellCorner(skyGummy)},     // gummy, sky blue
+      {sprite::kRollerFloor, fromCellCorner(floor)},            // maze floor
   };
 }
 

@@ -13,6 +13,7 @@
 
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 
@@ -185,19 +186,19 @@ void kid(cairo_t* cr) {
 
 Catalog sodaPictures() {
   return {
-      {46, fromCellCorner(tap)},                  // drink tap
-      {48, fromCellCorner(bartenderStanding)},    // bartender standing
-      {49, fromCellCorner(bartenderPouring)},     // bartender pouring
-      {50, fromCellCorner(bartenderAfterThrow)},  // bartender after a throw
-      {51, fromCellCorner(glassEmpty)},           // glass, empty (also the lost-life icon)
-      {52, fromCellCorner(glassQuarter)},         // glass, a quarter full
-      {53, fromCellCorner(glassHalf)},            // glass, half full
-      {54, fromCellCorner(glassThreeQuarters)},   // glass, three quarters full
-      {55, fromCellCorner(glassFull)},            // glass, full (also the life icon)
-      {56, fromCellCorner(cowboy)},               // patron in a cowboy hat
-      {57, fromCellCorner(lady)},                 // patron with pink hair
-      {58, fromCellCorner(bearded)},              // bearded patron
-      {59, fromCellCorner(kid)},                  // patron in a green cap
+      {sprite::kSodaTap, fromCellCorner(tap)},                                // drink tap
+      {sprite::kSodaBartenderStanding, fromCellCorner(bartenderStanding)},    // bartender standing
+      {sprite::kSodaBartenderPouring, fromCellCorner(bartenderPouring)},      // bartender pouring
+      {sprite::kSodaBartenderThrowing, fromCellCorner(bartenderAfterThrow)},  // bartender after a throw
+      {sprite::kSodaGlassEmpty, fromCellCorner(glassEmpty)},                  // glass, empty (also the lost-life icon)
+      {sprite::kSodaGlassEmpty + 1, fromCellCorner(glassQuarter)},            // glass, a quarter full
+      {sprite::kSodaGlassEmpty + 2, fromCellCorner(glassHalf)},               // glass, half full
+      {sprite::kSodaGlassEmpty + 3, fromCellCorner(glassThreeQuarters)},      // glass, three quarters full
+      {sprite::kSodaGlassFull, fromCellCorner(glassFull)},                    // glass, full (also the life icon)
+      {sprite::kSodaPatron, fromCellCorner(cowboy)},                          // patron in a cowboy hat
+      {sprite::kSodaPatron + 1, fromCellCorner(lady)},                        // patron with pink hair
+      {sprite::kSodaPatron + 2, fromCellCorner(bearded)},                     // bearded patron
+      {sprite::kSodaPatron + 3, fromCellCorner(kid)},                         // patron in a green cap
   };
 }
 

@@ -5,6 +5,7 @@
 
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -74,11 +75,11 @@ void asteroidIce(cairo_t* cr) { asteroid(cr, {12.5, 14, 13.5, 12, 14.5, 13, 12, 
 
 Catalog spacePictures() {
   return {
-      {6, fromCellCorner(shot)},             // shot (round glow, squashed into streaks by every game)
-      {34, fromCellCorner(ship)},            // small ship, nose up
-      {35, fromCellCorner(asteroidBrown)},   // asteroid, brown
-      {36, fromCellCorner(asteroidViolet)},  // asteroid, violet
-      {37, fromCellCorner(asteroidIce)},     // asteroid, icy
+      {sprite::kShot, fromCellCorner(shot)},               // shot (round glow, squashed into streaks by every game)
+      {sprite::kShip, fromCellCorner(ship)},               // small ship, nose up
+      {sprite::kAsteroid, fromCellCorner(asteroidBrown)},  // asteroid, brown
+      {sprite::kAsteroid + 1, fromCellCorner(asteroidViolet)},  // asteroid, violet
+      {sprite::kAsteroid + 2, fromCellCorner(asteroidIce)},     // asteroid, icy
   };
 }
 

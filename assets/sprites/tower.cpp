@@ -15,6 +15,7 @@
 
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -106,7 +107,7 @@ void log(cairo_t* cr) {
 }  // namespace
 
 Catalog towerPictures() {
-  return {{33, fromCellCorner(wallBlock)}, {360, wallTop}, {379, log}};
+  return {{sprite::kTowerWall, fromCellCorner(wallBlock)}, {sprite::kTowerWallTop, wallTop}, {sprite::kTowerLog, log}};
 }
 
 }  // namespace sprites

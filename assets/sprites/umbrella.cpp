@@ -3,6 +3,7 @@
 // drop (303), which is also the life icon, 12 units apart, so it stays narrow.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -75,11 +76,11 @@ void raindrop(cairo_t* cr) {
 
 Catalog umbrellaPictures() {
   return {
-      {291, fromCellCorner(idleCloud)},    // cloud, idle
-      {292, fromCellCorner(activeCloud)},  // cloud, about to rain
-      {294, fromCellCorner(lightning)},    // lightning
-      {302, fromCellCorner(umbrella)},     // umbrella
-      {303, fromCellCorner(raindrop)},     // rain drop (also the life icon)
+      {sprite::kUmbrellaCloud, fromCellCorner(idleCloud)},        // cloud, idle
+      {sprite::kUmbrellaRainCloud, fromCellCorner(activeCloud)},  // cloud, about to rain
+      {sprite::kUmbrellaLightning, fromCellCorner(lightning)},    // lightning
+      {sprite::kUmbrellaUmbrella, fromCellCorner(umbrella)},      // umbrella
+      {sprite::kUmbrellaDrop, fromCellCorner(raindrop)},          // rain drop (also the life icon)
   };
 }
 

@@ -5,6 +5,7 @@
 // meet it on landing.
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -81,11 +82,11 @@ void vever(cairo_t* cr) {
 
 Catalog veverPictures() {
   return {
-      {0, fromCellCorner(stillPlatform)},     // still platform
-      {1, fromCellCorner(swayingPlatform)},   // platform swinging sideways
-      {2, fromCellCorner(bobbingPlatform)},   // platform swinging up and down
-      {3, fromCellCorner(circlingPlatform)},  // platform circling an ellipse
-      {4, fromCellCorner(vever)},             // Vever
+      {sprite::kVeverPlatform, fromCellCorner(stillPlatform)},         // still platform
+      {sprite::kVeverPlatform + 1, fromCellCorner(swayingPlatform)},   // platform swinging sideways
+      {sprite::kVeverPlatform + 2, fromCellCorner(bobbingPlatform)},   // platform swinging up and down
+      {sprite::kVeverPlatform + 3, fromCellCorner(circlingPlatform)},  // platform circling an ellipse
+      {sprite::kVever, fromCellCorner(vever)},                         // Vever
   };
 }
 

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -246,12 +247,13 @@ Catalog walkerPictures() {
   for (int i = 0; i < 3; ++i) {
     const Gait f = fronts[i];
     const Gait s = sides[i];
-    out.push_back({368 + i, [f](cairo_t* cr) { frontOrBackView(cr, View::Front, f); }});
-    out.push_back({371 + i, [s](cairo_t* cr) { sideView(cr, s); }});
-    out.push_back({376 + i, [f](cairo_t* cr) { frontOrBackView(cr, View::Back, f); }});
+    out.push_back({sprite::kWalkerFront + i, [f](cairo_t* cr) { frontOrBackView(cr, View::Front, f); }});
+    out.push_back({sprite::kWalkerSide + i, [s](cairo_t* cr) { sideView(cr, s); }});
+    out.push_back({sprite::kWalkerBack + i, [f](cairo_t* cr) { frontOrBackView(cr, View::Back, f); }});
   }
   using MonsterFn = void (*)(cairo_t*, Mood);
-  const std::pair<int, MonsterFn> monsters[] = {{356, hornedImp}, {358, furBall}, {374, slimeDrip}};
+  const std::pair<int, MonsterFn> monsters[] = {
+      {sprite::kWalkerHornedImp, hornedImp}, {sprite::kWalkerFurBall, furBall}, {sprite::kWalkerSlimeDrip, slimeDrip}};
   for (const auto& [sprite, paint] : monsters) {
     out.push_back({sprite, [paint](cairo_t* cr) { paint(cr, Mood::Prowl); }});
     out.push_back({sprite + 1, [paint](cairo_t* cr) { paint(cr, Mood::Yelp); }});

@@ -4,6 +4,7 @@
 
 #include "catalogs.h"
 #include "faces.h"
+#include "games/sprite_numbers.h"
 
 namespace sprites {
 namespace {
@@ -34,10 +35,10 @@ void greenFireball(cairo_t* cr) { fireball(cr, colour::green, colour::lime, colo
 
 Catalog xplodePictures() {
   return {
-      {88, fromCellCorner(orangeFireball)},  // fireball, orange
-      {89, fromCellCorner(pinkFireball)},    // fireball, pink
-      {90, fromCellCorner(blueFireball)},    // fireball, blue
-      {91, fromCellCorner(greenFireball)},   // fireball, green
+      {sprite::kXplodeFireball, fromCellCorner(orangeFireball)},     // fireball, orange
+      {sprite::kXplodeFireball + 1, fromCellCorner(pinkFireball)},   // fireball, pink
+      {sprite::kXplodeFireball + 2, fromCellCorner(blueFireball)},   // fireball, blue
+      {sprite::kXplodeFireball + 3, fromCellCorner(greenFireball)},  // fireball, green
   };
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -65,10 +66,10 @@ void wellTile(cairo_t* cr) {
 Catalog yahtzeePictures() {
   Catalog out;
   for (int value = 1; value <= 6; ++value) {
-    out.push_back({207 + value, [value](cairo_t* cr) { die(cr, value); }});
+    out.push_back({sprite::kYahtzeeDie - 1 + value, [value](cairo_t* cr) { die(cr, value); }});
   }
-  out.push_back({214, dropZoneTile});
-  out.push_back({215, wellTile});
+  out.push_back({sprite::kYahtzeeDropZone, dropZoneTile});
+  out.push_back({sprite::kYahtzeeWell, wellTile});
   return out;
 }
 

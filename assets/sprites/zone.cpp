@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "catalogs.h"
+#include "games/sprite_numbers.h"
 #include "kit/paint.h"
 
 namespace sprites {
@@ -133,7 +134,8 @@ void vumbo(cairo_t* cr, Step step) {
 }  // namespace
 
 Catalog zonePictures() {
-  Catalog out{{198, block}, {199, flyer}, {206, spike}, {207, gem}};
+  Catalog out{
+      {sprite::kZoneBlock, block}, {sprite::kZoneFlyer, flyer}, {sprite::kZoneSpike, spike}, {sprite::kZoneGem, gem}};
   // 216 is also the idle picture: both feet down.
   const Step steps[] = {{-4.5, 3.5, 0.0, 0.0, 0.0},
                         {-6.5, 5.5, 0.0, 1.5, 0.6},
@@ -141,7 +143,7 @@ Catalog zonePictures() {
                         {-1.0, 6.5, 1.5, 0.0, 0.6}};
   for (int i = 0; i < 4; ++i) {
     const Step s = steps[i];
-    out.push_back({216 + i, [s](cairo_t* cr) { vumbo(cr, s); }});
+    out.push_back({sprite::kZonePlayer + i, [s](cairo_t* cr) { vumbo(cr, s); }});
   }
   return out;
 }
