@@ -1,6 +1,6 @@
-// Abstract (game A): the walker's four-frame walk (40..43, frame 40 doubling as the
-// standing pose), the hopper that bobs out of the floor (44) and the swinger that turns
-// in eighth-turn jumps (45). Everything is drawn at scale 2 with the floor line at the
+// Abstract (game A): the walker's four-frame walk (its first frame doubling as the
+// standing pose), the hopper that bobs out of the floor and the swinger that turns
+// in eighth-turn jumps. Everything is drawn at scale 2 with the floor line at the
 // bottom of the picture, so the walker's soles and the hopper's base sit at y 36.
 #include "catalogs.h"
 #include "faces.h"

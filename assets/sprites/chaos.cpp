@@ -1,5 +1,5 @@
-// Chaos (game C): three mushroom looks (8..10), four caterpillar segment colours
-// (11..14) and the gun (15), which points UP at rotation 0 so that Numbers and Qubic
+// Chaos (game C): three mushroom looks, four caterpillar segment colours and the gun,
+// which points UP at rotation 0 so that Numbers and Qubic
 // can turn the same picture to point sideways.
 #include "catalogs.h"
 #include "faces.h"

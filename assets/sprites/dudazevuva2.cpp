@@ -1,5 +1,5 @@
-// Dudazevuva2 (game E): the aeroplane (73), facing RIGHT, which is both the player's
-// ship and, mirrored, every enemy; and the fuel pod (74), drawn mirrored by the game
+// Dudazevuva2 (game E): the aeroplane, facing RIGHT, which is both the player's
+// ship and, mirrored, every enemy; and the fuel pod, drawn mirrored by the game
 // and therefore symmetric.
 #include "catalogs.h"
 #include "faces.h"

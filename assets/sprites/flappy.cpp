@@ -1,6 +1,6 @@
-// Flappy (game F): the bird flying right (257, also the fallback game's picture) and its
-// coin-grab picture (258), the ground tile (260), the coin (265), the spinning hazard
-// (273), the tall obstacle (276) and two pieces of ground scenery (280, 282).
+// Flappy (game F): the bird flying right (also the fallback game's picture) and its
+// coin-grab picture, the ground tile, the coin, the spinning hazard, the tall obstacle
+// and two pieces of ground scenery.
 //
 // The ground tile repeats every 64 units at scale 4, so it is exactly 16 wide and plain
 // at its sides. Its grass line sits 6 units above the tile's centre, which is where the

@@ -1,6 +1,6 @@
-// Golfing (game G): the hole with its flag (105), the ball (106), the water (107) and
-// the sand (108), all centred on the fairway's top edge, so the ground line runs through
-// the middle of each picture; and the golfer before and after the swing (112, 113),
+// Golfing (game G): the hole with its flag, the ball, the water and the sand, all
+// centred on the fairway's top edge, so the ground line runs through
+// the middle of each picture; and the golfer before and after the swing,
 // facing RIGHT, whose feet stand on that same middle line with the club reaching the
 // ball 9 units ahead.
 #include <utility>

@@ -1,5 +1,5 @@
-// Ground tiles 160..163. Jump lays them side by side every 64 units at scale 2 (tile i
-// shows 160 + i mod 4) and Jetpac picks one at random per floor column, so each tile is
+// The four ground tiles. Jump lays them side by side every 64 units at scale 2 (tile i
+// shows the first + i mod 4) and Jetpac picks one at random per floor column, so each tile is
 // exactly 32 px wide and all four share the same edge profile: they join in any order.
 //
 // The turf's top is at y -13: Jump rests its wheel (radius 13.5, centre 40 units above the

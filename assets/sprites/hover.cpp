@@ -1,6 +1,6 @@
-// Hover (game H): the little helicopter in eight rotor frames (96..103) and the spike
-// (104). The two-bladed rotor is seen from the side, so half a turn spans the eight
-// frames: the blades shorten to nubs as they swing towards and away from the viewer.
+// Hover (game H): the little helicopter in eight rotor frames and the spike. The
+// two-bladed rotor is seen from the side, so half a turn spans the eight frames: the
+// blades shorten to nubs as they swing towards and away from the viewer.
 #include <cmath>
 
 #include "catalogs.h"

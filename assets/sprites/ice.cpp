@@ -1,4 +1,4 @@
-// Ice's couch (228) and runner (229).
+// Ice's couch and runner.
 //
 // The couch is drawn at scale 2 and, fully risen, stands with its centre 48 units above
 // the floor line at the screen's bottom edge minus 16, so its feet reach +16 in its own

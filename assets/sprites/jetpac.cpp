@@ -1,14 +1,15 @@
-// Jetpac (game J). The spaceman (192..197), drawn at the grid scale U/32 (about 1.18) and mirrored
-// when he faces left, so he faces RIGHT here. 192..195 walk (192 is also standing still),
-// 196 is in the air with the jetpack off, 197 with the jetpack firing; the game flickers
-// between 196 and 197 while thrusting. His feet are at +16, on the floor tiles' turf; the
-// laser leaves 8 units above his centre, where he holds the blaster.
+// Jetpac (game J). The spaceman, drawn at the grid scale U/32 (about 1.18) and mirrored
+// when he faces left, so he faces RIGHT here. Four frames walk (the first is also
+// standing still), the fifth is in the air with the jetpack off, the sixth with the
+// jetpack firing; the game flickers between those two while thrusting. His feet are at
+// +16, on the floor tiles' turf; the laser leaves 8 units above his centre, where he
+// holds the blaster.
 //
-// Jetpac's six aliens (200..205). They tumble about the screen turned in steps of 90
+// Jetpac's six aliens. They tumble about the screen turned in steps of 90
 // degrees at the grid scale (about 1.18), and touch the spaceman within 20 units, so each
 // is a compact round creature about 26 px across that reads the same way up or sideways.
 //
-// Jetpac's floating landing pad (183), drawn at twice the grid scale (about 2.35). The
+// Jetpac's floating landing pad, drawn at twice the grid scale (about 2.35). The
 // spaceman lands on it within 36 units either side, with his feet about 14 px above the
 // pad's centre in its own pixels, so the deck's top is at y -14 and it spans ±15.
 #include <cmath>
@@ -242,7 +243,7 @@ void landingPad(cairo_t* cr) {
 }  // namespace
 
 Catalog jetpacPictures() {
-  // 192 stands; 193..195 complete the stride.
+  // The first stands; the next three complete the stride.
   const Stride walk[] = {{-3.0, 15.5, 2.5, 15.5, 0.0},
                          {-5.5, 15.0, 5.0, 15.5, 0.5},
                          {-1.0, 15.5, 0.5, 14.0, 0.0},

@@ -1,4 +1,4 @@
-// Jump's bushes (164..167) and the wheel (168).
+// Jump's four bushes and the wheel.
 //
 // Bushes are drawn at scale 2 with their centre 64 units above the ground tiles' centre,
 // so their base sits at +16..+18 among the grass tufts. The wheel crashes into a bush
@@ -7,7 +7,7 @@
 // The wheel rolls with its centre 40 units above the tiles' centre: a tyre of radius
 // 13.5 sits in the turf.
 //
-// Sprite 168 is both Jump's rolling wheel (scale 1, turning) and Octopus's life icon
+// The wheel is both Jump's rolling wheel (scale 1, turning) and Octopus's life icon
 // (scale 0.75, three in a row). It is a tyre around a red heart: rolling, its tread and
 // bolts show the turn; small and still, it reads as a heart in a ring, a life.
 #include <cmath>

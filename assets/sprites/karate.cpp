@@ -1,6 +1,6 @@
-// Karate (game K): the fighter (128..152), drawn at scale 5 in the middle of the screen.
-// Sprite 128 + stance + strike: stance 0 standing, 8 ducking, 16 jumping; strike 0 none,
-// 1..3 towards the right and 5..7 towards the left against opponent kinds 1..3; 152 beaten.
+// Karate (game K): the fighter, drawn at scale 5 in the middle of the screen. Each stance
+// (standing, ducking, jumping) is a run of pictures by strike: 0 none, 1..3 towards the
+// right and 5..7 towards the left against opponent kinds 1..3; then the beaten fighter.
 // The fighter is never mirrored by the game, so left strikes are painted as mirrored poses.
 //
 // The opponents walk in at three heights; in the fighter's own pixels their centres sit
@@ -10,7 +10,7 @@
 //
 // Kind 1 is beaten with a kick, kind 2 with a punch and kind 3 with a ki palm blast.
 //
-// The three kinds of opponent (122 kind 1, 120 kind 2, 121 kind 3).
+// The three kinds of opponent: red kind 1, teal kind 2, green kind 3.
 // They walk in from either side but are never mirrored, so they face the viewer and are
 // symmetric. Each kind has its own colour and headgear so it is told apart at a glance.
 #include <algorithm>

@@ -1,7 +1,7 @@
-// Map's maze, seen from above on a 32-unit grid at scale 1: untrodden grass (352), the
-// wall (353) and the cleared path (355) are full 32 × 32 tiles that join on every side;
-// the closed coin (363, a locked chest drawn over the grass) and the open coin (364, also
-// the coins-left icon at scale 2) sit in the middle of a cell.
+// Map's maze, seen from above on a 32-unit grid at scale 1: untrodden grass, the wall
+// and the cleared path are full 32 × 32 tiles that join on every side; the closed coin
+// (a locked chest drawn over the grass) and the open coin (also the coins-left icon at
+// scale 2) sit in the middle of a cell.
 #include <cmath>
 
 #include "catalogs.h"

@@ -1,5 +1,5 @@
-// NotSame (game L): the lizard seen from above, facing RIGHT (109), its shadow (110),
-// the pond tiles of the four colours (115..118) and the bank (119). Tiles and bank
+// NotSame (game L): the lizard seen from above, facing RIGHT, its shadow, the pond
+// tiles of the four colours and the bank. Tiles and bank
 // cells lie on a grid of 32-unit cells, so each fills its whole 32 × 32 square. Besides
 // its colour every tile carries its own symbol, so the four are easy to tell apart.
 // The lizard is violet, a colour no tile uses.

@@ -1,8 +1,8 @@
-// Octopus (sprites 169..182). The arena's cells are 32 px at the game's scale c/32: the
+// Octopus's pictures. The arena's cells are 32 px at the game's scale c/32: the
 // eater and the block pieces fill about one cell, bubbles are small, and the octopus and
 // the prize are drawn a quarter larger (1.25·s).
 //
-// The eater (169..172) faces RIGHT at rotation 0 because the game turns it to its heading
+// The eater faces RIGHT at rotation 0 because the game turns it to its heading
 // with angle 0 pointing right; its four frames open and close the mouth.
 #include <cmath>
 #include <vector>

@@ -1,6 +1,6 @@
-// Penguin's floating platforms (332 middle, 333 end) and the two penguin variants:
-// A (even-numbered, the leader among them) walks on 342..344 and flies home as 345;
-// B (odd-numbered) walks on 336..338 and flies home as 339. Penguins face RIGHT and are
+// Penguin's floating platforms (middle and end) and the two penguin variants:
+// A (even-numbered, the leader among them) and B (odd-numbered), each in three walk
+// frames and one flying home. Penguins face RIGHT and are
 // mirrored when walking left.
 //
 // A platform is the middle piece with an end piece 31 units to either side (the left one

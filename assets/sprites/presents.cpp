@@ -1,4 +1,4 @@
-// The two presents shared by Hover, Jump and Waves (38, 39), drawn bold enough to read
+// The two presents shared by Hover, Jump and Waves, drawn bold enough to read
 // at Waves' half scale.
 #include "catalogs.h"
 #include "faces.h"

@@ -1,5 +1,5 @@
-// Qubic (game Q): the hopper (19..21, facing LEFT: the game mirrors it to face right)
-// and the six cube faces (22..27). The cubes are hexagons 32 wide: rows of the pyramid
+// Qubic (game Q): the hopper (facing LEFT: the game mirrors it to face right) and the
+// six cube faces. The cubes are hexagons 32 wide: rows of the pyramid
 // sit 24 units apart and half a cube across, so each cube's lower edges meet the top
 // faces of the two cubes below it. The hopper stands three quarters of a cell above a
 // cube's centre, so its feet touch the bottom of its own picture.

@@ -1,8 +1,7 @@
-// Roller (game R): the ant (75, seen from above and facing UP; the game turns it to its
-// direction), the player (76), three wall blocks (77..79), four gummies (80..83) and the
-// floor (84). The maze is a grid of 32-unit cells, so the floor and the walls fill their
-// whole 32 × 32 square; the floor is plain at its edges so neighbouring cells join
-// without a seam.
+// Roller (game R): the ant (seen from above and facing UP; the game turns it to its
+// direction), the player, three wall blocks, four gummies and the floor. The maze is a
+// grid of 32-unit cells, so the floor and the walls fill their whole 32 × 32 square; the
+// floor is plain at its edges so neighbouring cells join without a seam.
 #include "catalogs.h"
 #include "faces.h"
 #include "games/sprite_numbers.h"

@@ -1,10 +1,10 @@
-// Soda (game S), behind the bar: the tap (46), the bartender standing, pouring and just
-// after a throw (48..50), and the glass at five fill levels (51..55). Glasses stand on
+// Soda (game S), behind the bar: the tap, the bartender standing, pouring and just
+// after a throw, and the glass at five fill levels. Glasses stand on
 // the counter's top band, which the game places at the glass's centre, so the glass
 // sits in the upper half of its picture with its foot on the centre line. The tap's
 // nozzle hangs over the spot where the game draws the glass being poured.
 //
-// The four kinds of patron (56..59). They walk right towards the taps and
+// The four kinds of patron. They walk right towards the taps and
 // stand behind the counter, which the game paints over everything below the upper
 // three fifths of the picture, so only head and shoulders need to carry the character.
 // The drink in a patron's hand is drawn in front of the chest, so the face sits high

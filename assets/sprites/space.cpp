@@ -1,5 +1,5 @@
-// Things that fly through space: the shot shared by five games (6), the small ship of
-// Waves and Xplode (34, nose up) and the three asteroids (35..37).
+// Things that fly through space: the shot shared by five games, the small ship of
+// Waves and Xplode (nose up) and the three asteroids.
 #include <cmath>
 #include <vector>
 

@@ -1,12 +1,12 @@
-// Tower (game T): the wall block (33), light grey stone bricks on dark mortar, the same stone
-// as the wall's top row (sprite 360, on another sheet). Blocks tile edge to edge on the
+// Tower (game T): the wall block, light grey stone bricks on dark mortar, the same stone
+// as the wall's top row (on another sheet). Blocks tile edge to edge on the
 // wall grid, so the brickwork is periodic: bricks that cross the tile's edge are drawn
 // again one tile over, and the tile is opaque across its whole 32 × 32 square.
 //
-// Tower's wall top (360) and log (379), drawn at the tower scale U/32 (about 1.67).
+// Tower's wall top and log, drawn at the tower scale U/32 (about 1.67).
 //
 // The wall top is one row of the wall: it tiles with its neighbours on a U grid and sits
-// on the plain wall blocks (sprite 33) below it, so it is 32 px wide, opaque down to its
+// on the plain wall blocks below it, so it is 32 px wide, opaque down to its
 // bottom edge, and continues their brickwork: 16 × 8 bricks in running bond on dark
 // mortar. It is drawn after the player, so its upper part stays transparent: the coping's
 // top edge is at y -7, where the player (feet at +14 in his own cell, 16 px higher) stands

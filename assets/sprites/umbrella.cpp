@@ -1,6 +1,6 @@
-// Umbrella (game U): the idle and the active cloud (291, 292), the lightning flash drawn
-// under a cloud (294, its top hidden behind the cloud), the umbrella (302) and the rain
-// drop (303), which is also the life icon, 12 units apart, so it stays narrow.
+// Umbrella (game U): the idle and the active cloud, the lightning flash drawn under a
+// cloud (its top hidden behind the cloud), the umbrella and the rain drop, which is also
+// the life icon, 12 units apart, so it stays narrow.
 #include "catalogs.h"
 #include "faces.h"
 #include "games/sprite_numbers.h"

@@ -1,12 +1,12 @@
 // The walkers that Map and Tower share.
 //
-// The player: 368..370 walking toward the viewer, 371..373 walking right (mirrored for
-// left), 376..378 walking away. Map cycles the three frames of a direction; Tower shows
-// 368 standing (and tumbling when knocked off) and 371 walking, so 368 is a plain
-// standing pose and 371 a mid-stride one. Soles end at about +14: in Tower the player
-// stands just behind the wall top's front lip.
+// The player: three frames walking toward the viewer, three walking right (mirrored for
+// left), three walking away. Map cycles the three frames of a direction; Tower shows the
+// first front frame standing (and tumbling when knocked off) and the first side frame
+// walking, so the one is a plain standing pose and the other a mid-stride one. Soles end
+// at about +14: in Tower the player stands just behind the wall top's front lip.
 //
-// The monsters: 356/357, 358/359 and 374/375, two frames each. Map alternates the two
+// The three monsters, two frames each. Map alternates the two
 // frames every 250 ms; Tower shows the first while a blob climbs and the second, spinning,
 // once a log has knocked it off. So the second frame is the same creature with its mouth
 // wide open and its arms flung up: a chomp in the maze, a yelp in the fall.

@@ -1,4 +1,4 @@
-// Xplode (game X): the four spinning fireballs (88..91). Swirling tongues make the spin
+// Xplode (game X): the four spinning fireballs. Swirling tongues make the spin
 // visible, and each kind burns in its own colours.
 #include <cmath>
 

@@ -1,7 +1,7 @@
-// Yahtzee's dice (208..213, showing 1..6) and the two background tiles: 214 for the drop
-// zone (rows 0..3) and 215 for the well (rows 4..8). The game lays everything on a grid of
+// Yahtzee's dice (showing 1..6) and the two background tiles: one for the drop zone
+// (rows 0..3) and one for the well (rows 4..8). The game lays everything on a grid of
 // cells drawn at cell/32, so the tiles are full 32 × 32 squares that join on every side,
-// and a die fills most of a cell. Sprite 207 (the die "0") belongs to Zone's gem.
+// and a die fills most of a cell. The sprite before the dice (the die "0") is Zone's gem.
 #include <array>
 
 #include "catalogs.h"

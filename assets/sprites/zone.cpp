@@ -1,5 +1,4 @@
-// Zone's pictures: the block (198), the flyer (199), the spike (206), the gem (207) and
-// Vumbo's walk (216..219).
+// Zone's pictures: the block, the flyer, the spike, the gem and Vumbo's walk.
 //
 // Blocks are drawn at scale 2 on a 64-unit grid, so a block is a full 32 × 32 square that
 // joins its neighbours on every side. The rest are drawn at scale 1 relative to a block's
@@ -136,7 +135,7 @@ void vumbo(cairo_t* cr, Step step) {
 Catalog zonePictures() {
   Catalog out{
       {sprite::kZoneBlock, block}, {sprite::kZoneFlyer, flyer}, {sprite::kZoneSpike, spike}, {sprite::kZoneGem, gem}};
-  // 216 is also the idle picture: both feet down.
+  // The first is also the idle picture: both feet down.
   const Step steps[] = {{-4.5, 3.5, 0.0, 0.0, 0.0},
                         {-6.5, 5.5, 0.0, 1.5, 0.6},
                         {-3.0, 2.0, 1.2, 0.0, 0.0},
