@@ -111,30 +111,37 @@ Samples renderLoop(const Score& score) {
   if (harmony != "pad" && harmony != "stab" && harmony != "arp") return {};
   const Timing timing{60.0 / score.tempo / 4.0, score.swing};
   const double barSeconds = timing.stepSeconds * kStepsPerBar;
-  // An even length, so that halving the rate keeps the loop whole.
-  const int loopFrames = 2 * synth::frameCount(score.bars() * barSeconds / 2.0);
+  // Whole bars of an even number of frames: halving the rate keeps the loop whole, and a
+  // score played twice over lasts exactly two loops.
+  const int barFrames = 2 * synth::frameCount(barSeconds / 2.0);
+  const int loopFrames = score.bars() * barFrames;
+  // Where step `step` of bar `bar` (which may run past the bar) starts, in seconds on the
+  // frame grid: a bar's notes fall on the same frames in whichever bar it is played.
+  const auto startOf = [&](int bar, int step) {
+    const int wholeBars = step / kStepsPerBar;
+    const int frame = (bar + wholeBars) * barFrames + synth::frameCount(timing.at(step - wholeBars * kStepsPerBar));
+    return synth::timeOf(frame);
+  };
 
   Samples mix(loopFrames, 0.0f);
-  std::uint32_t seed = 1;
   int bar = 0;
   for (const Section& section : score.sections) {
     int melodyStep = 0;
     for (const Note& note : section.melody) {
       if (note.midi >= 0) {
-        const double start = bar * barSeconds + timing.at(melodyStep);
-        const double end = bar * barSeconds + timing.at(melodyStep + note.steps);
+        const double start = startOf(bar, melodyStep);
+        const double end = startOf(bar, melodyStep + note.steps);
         synth::mixAt(mix, lead(synth::noteHz(note.midi), end - start), start, kLeadGain);
       }
       melodyStep += note.steps;
     }
     for (const std::string& chord : section.chords) {
-      const double barStart = bar * barSeconds;
       const std::vector<int> tones = chordNotes(chord, 4);
       const int root = chordNotes(chord, 2).front();
       const Patterns& p = section.patterns;
       int arpIndex = 0;
       for (int step = 0; step < kStepsPerBar; ++step) {
-        const double at = barStart + timing.at(step);
+        const double at = startOf(bar, step);
         const char b = p.bass[step];
         if (b != '-' && b != '.') {
           const int interval = b == 'T' ? tones[1] - tones[0] : b == 'F' ? 7 : b == 'O' ? 12 : 0;
@@ -159,8 +166,10 @@ Samples renderLoop(const Score& score) {
         }
         const auto hitGain = [](char c, double gain) { return c == 'x' ? gain : c == 'o' ? gain * kSoftHit : 0.0; };
         if (p.kick[step] != '.') synth::mixAt(mix, kick(), at, hitGain(p.kick[step], kKickGain));
-        if (p.snare[step] != '.') synth::mixAt(mix, snare(seed++), at, hitGain(p.snare[step], kSnareGain));
-        if (p.hat[step] != '.') synth::mixAt(mix, hat(seed++), at, hitGain(p.hat[step], kHatGain));
+        // The noise differs from beat to beat of a bar, and is the same in every bar, as a
+        // drum machine's would be.
+        if (p.snare[step] != '.') synth::mixAt(mix, snare(100 + step), at, hitGain(p.snare[step], kSnareGain));
+        if (p.hat[step] != '.') synth::mixAt(mix, hat(200 + step), at, hitGain(p.hat[step], kHatGain));
       }
       ++bar;
     }
@@ -172,7 +181,11 @@ Samples renderLoop(const Score& score) {
   periodic(mix, reverb);
   periodic(mix, synth::removeOffset);
   Samples out = halveRate(mix);
-  synth::levelTo(out, {.rmsDb = kMusicRmsDb, .peakCeilingDb = kMusicPeakCeilingDb});
+  // One gain and one pass of the limiter, rather than levelTo's search: the same passage
+  // then comes out the same in a longer render, so the loop joins as the tune plays on.
+  const double gain = synth::fromDb(kMusicRmsDb) / synth::rmsOf(out);
+  for (float& s : out) s = static_cast<float>(s * gain);
+  synth::softLimit(out, synth::fromDb(kMusicPeakCeilingDb));
   return out;
 }
 
