@@ -9,9 +9,10 @@
 namespace music {
 
 inline constexpr int kOutputRate = synth::kSampleRate / 2;  // 22050 Hz keeps the download small
-// Music sits under the effects (levelled to -20 dB RMS) and leaves them room to peak.
-inline constexpr double kMusicRmsDb = -24.0;
-inline constexpr double kMusicPeakCeilingDb = -11.0;
+// Music sits under the effects (levelled to -20 dB RMS) and leaves them room to peak: the
+// busiest game's effects reach -1.5 dBFS on their own.
+inline constexpr double kMusicRmsDb = -25.5;
+inline constexpr double kMusicPeakCeilingDb = -14.0;
 
 // The levelled loop at kOutputRate; empty if the score names an unknown voice.
 synth::Samples renderLoop(const Score& score);
