@@ -1,5 +1,6 @@
 // Plays games headless with the busy input pattern, their sound effects going through the
-// real audio engine, to measure the mix a player hears. Run it where data/sfx is.
+// real audio engine, to measure the mix a player hears, the game's tune included. Run it
+// where data/ is.
 //
 //   zandrel_mix_recorder <letter> <seconds> [held]
 //     plays that game for that long at its real pace, 60 updates a second, while OpenAL
@@ -110,7 +111,10 @@ int main(int argc, char** argv) {
   if (busiest) {
     ListBusiest(player, *audio, updates);
   } else {
+    // The game's tune under its effects, as a player with effects and music hears it.
+    for (int tune = ZU_TUNE_THEME; tune < ZU_TUNE_COUNT; ++tune) player.app->p_LoadTune(tune);
     player.Start(game);
+    player.app->p_UpdateMusic();
     PlayAtRealPace(player, *audio, updates, fireHeld);
     std::printf("%c%s: %d effects in %d s, at most %d within a quarter second, %d plays ended\n", argv[1][0],
                 fireHeld ? " (fire held)" : "", audio->started, seconds, audio->busiestBurst, player.gameOvers);

@@ -56,6 +56,12 @@ void zu_audio_SetChannelRate(int channel, float rate) {
   if (ZuAudio* engine = EngineForChannel(channel)) engine->SetRate(channel, rate);
 }
 
+void zu_audio_PlayMusicSound(c_Sound* sound, int flags) {
+  if (zu_audio_device && sound && sound->m_Sample) {
+    zu_audio_device->PlaySample(sound->m_Sample, ZuAudio::kMusicChannel, flags);
+  }
+}
+
 void zu_audio_StopMusic() {
   if (zu_audio_device) zu_audio_device->StopMusic();
 }

@@ -27,6 +27,8 @@ void zu_audio_StopChannel(int channel);
 void zu_audio_SetChannelVolume(int channel, float volume);
 void zu_audio_SetChannelPan(int channel, float pan);
 void zu_audio_SetChannelRate(int channel, float rate);
+// Plays an already loaded sound on the music channel, so a tune starts without decoding.
+void zu_audio_PlayMusicSound(c_Sound* sound, int flags);
 void zu_audio_StopMusic();
 void zu_audio_PauseMusic();
 void zu_audio_ResumeMusic();

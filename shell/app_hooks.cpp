@@ -122,7 +122,8 @@ int c_MyApp::p_OnUpdate() {
                                               : (zu_input_KeyHit(kConsoleBackKey) ? 1 : 0);
   p_FunctionKeys();
   zu_asyncevent_UpdateAsyncEvents();
-  if (zu_Quor_HasMusicStream == 1 && m_Tune == 1) {
+  p_UpdateMusic();
+  if (zu_Quor_HasMusicStream == 1 && m_Tune != ZU_TUNE_NONE) {
     if (m_Paused != 0) {
       zu_audio_PauseMusic();
     } else {

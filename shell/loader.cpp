@@ -19,8 +19,10 @@ constexpr int kFontFrames = 128;
 // Font cells are 16 art pixels square at tier 1.
 constexpr int kFontCell = 16;
 constexpr int kJingle = 96;
+// The tunes load after the effects, one per step.
+constexpr int kFirstTuneStep = 38;
 // The step after the last one that loads something.
-constexpr int kFinalStep = 38;
+constexpr int kFinalStep = kFirstTuneStep + ZU_TUNE_COUNT - 1;
 
 constexpr float kDegToRad = 3.14159265358979f / 180.0f;
 
@@ -132,8 +134,10 @@ int c_MyApp::p_LoaderStep(int step) {
   } else if (step >= 16 && step <= 21) {
     const int sheet = step - 16;
     p_LoadImg(sheet, String("sprt_") + String(sheet), 40, 40, 64, kImageFlags);
-  } else if (step >= 22 && step < kFinalStep) {
+  } else if (step >= 22 && step < kFirstTuneStep) {
     p_LoadSFX(step - 20);
+  } else if (step >= kFirstTuneStep && step < kFinalStep) {
+    p_LoadTune(step - kFirstTuneStep + 1);
   } else if (step >= kFinalStep) {
     m_ReloadPending = 0;
   }

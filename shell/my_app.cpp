@@ -17,6 +17,7 @@ c_MyApp::c_MyApp() {
   gc_assign(m_TouchX, Array<int>(10));
   gc_assign(m_TouchY, Array<int>(10));
   gc_assign(m_Sounds, Array<c_Sound*>(100));
+  gc_assign(m_Tunes, Array<c_Sound*>(8));
   gc_assign(m_MenuCards, Array<float>(500));
   gc_assign(m_Player, Array<float>(1012));
   gc_assign(m_Particles, Array<float>(5100));
@@ -44,6 +45,7 @@ void c_MyApp::mark() {
   gc_mark_q(m_TouchX);
   gc_mark_q(m_TouchY);
   gc_mark_q(m_Sounds);
+  gc_mark_q(m_Tunes);
   gc_mark_q(m_MenuCards);
   gc_mark_q(m_Player);
   gc_mark_q(m_Particles);

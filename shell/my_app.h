@@ -17,6 +17,19 @@ constexpr float ZU_DRAW_RECT = -3717.0f;
 constexpr float ZU_DRAW_OVAL = -3716.0f;
 constexpr float ZU_DRAW_LINE = -3715.0f;
 
+// The tunes, numbered as m_Tune holds them: the menu's theme and one per family of games.
+enum ZuTune : int {
+  ZU_TUNE_NONE = 0,
+  ZU_TUNE_THEME,
+  ZU_TUNE_BLAST,
+  ZU_TUNE_SKIES,
+  ZU_TUNE_BOUNCE,
+  ZU_TUNE_PUZZLE,
+  ZU_TUNE_CHASE,
+  ZU_TUNE_SPORT,
+  ZU_TUNE_COUNT
+};
+
 inline bool zu_IsOmitted(float value) { return value <= ZU_OMITTED; }
 
 // How far the camera moved in one update, for the snow and stars that drift with it.
@@ -77,7 +90,8 @@ class c_MyApp : public c_App {
   Array<float> m_DrawList;  // [37500] the draw list
   int m_TmpG = 0;  // scratch (iCade character, score-line rank index, option box)
   int m_HideHud = 0;  // toggled by F2; hides the score line and the pause button
-  int m_Tune = 0;  // music tune playing, 0 none
+  int m_Tune = 0;  // music tune playing (a ZuTune), 0 none
+  Array<c_Sound*> m_Tunes;  // [8] the loaded tunes by number, decoded ahead so a change never stalls a frame
   int m_LastUpdateMs = 0;  // time of the last update
   int m_UpdateFps = 0;  // 1000 / update interval
   int m_UpdateFpsAvg = 0;  // smoothed update rate
@@ -275,6 +289,10 @@ class c_MyApp : public c_App {
   int p_LoadSFX(int n);
   int p_PlaySFX(int n, float rate = 1.0f, float volume = 1.0f, float pan = 0.0f);
   int p_StopTune();
+  int p_LoadTune(int tune);
+  int p_GameTune(int game);
+  int p_WantedTune();
+  int p_UpdateMusic();
   int p_Rand(float lo, float hi);
 
   // --- menu and catalogue (shell/menu.cpp, shell/catalogue.cpp, shell/menu_title.cpp,

@@ -13,7 +13,7 @@ float zu_Quor_jscrh = 480;
 float zu_Quor_overscan = 0;
 int zu_Quor_DebugMode = 0;
 int zu_Quor_iCadeControls = 0;
-int zu_Quor_HasMusicStream = 0;
+int zu_Quor_HasMusicStream = 1;
 int zu_Quor_OnScreenControls = 0;
 int zu_Quor_AccelerometerControls = 0;
 int zu_Quor_isConsole = 0;
@@ -51,7 +51,7 @@ void zu_Quor_Init() {
   zu_Quor_overscan = 0;
   zu_Quor_DebugMode = 0;
   zu_Quor_iCadeControls = 0;
-  zu_Quor_HasMusicStream = 0;
+  zu_Quor_HasMusicStream = 1;
   zu_Quor_OnScreenControls = 0;
   zu_Quor_AccelerometerControls = 0;
   zu_Quor_isConsole = 0;

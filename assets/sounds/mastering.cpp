@@ -47,10 +47,6 @@ void removeOffset(Samples& samples) {
   }
 }
 
-namespace {
-
-// Passes everything below `knee` unchanged and bends larger values smoothly towards
-// `ceiling`, which they approach but never reach.
 void softLimit(Samples& samples, double ceiling) {
   const double knee = 0.6 * ceiling;
   const double room = ceiling - knee;
@@ -61,6 +57,8 @@ void softLimit(Samples& samples, double ceiling) {
     s = static_cast<float>(std::copysign(limited, static_cast<double>(s)));
   }
 }
+
+namespace {
 
 void scale(Samples& samples, double gain) {
   for (float& s : samples) s = static_cast<float>(s * gain);

@@ -24,6 +24,10 @@ void fadeEdges(Samples& samples, double fadeInSeconds, double fadeOutSeconds);
 // Removes any constant offset and rumble below hearing (a gentle 20 Hz high-pass).
 void removeOffset(Samples& samples);
 
+// Passes everything below 0.6 of `ceiling` unchanged and bends larger values smoothly
+// towards `ceiling`, which they approach but never reach.
+void softLimit(Samples& samples, double ceiling);
+
 // Scales to the target RMS. Peaks the gain would push past the ceiling are rounded
 // off by a soft limiter, and the gain is sought again, until both hold.
 void levelTo(Samples& samples, const Loudness& target);

@@ -38,6 +38,8 @@ class ZuAudio : public Object {
   ALCdevice* alcDevice = nullptr;
   ALCcontext* alcContext = nullptr;
   ZuChannel channels[kChannels];
+  // Between Suspend and Resume: a sound started then waits, paused, for Resume.
+  bool suspended = false;
 
   // Opens the default device; on failure prints which step failed and runs silently.
   ZuAudio();

@@ -43,6 +43,7 @@ int ZuAudio::PlaySample(ZuSample* sample, int channel, int flags) {
   alSourcei(source, AL_BUFFER, static_cast<ALint>(sample->PlayableBuffer()));
   alSourcei(source, AL_LOOPING, flags != 0 ? AL_TRUE : AL_FALSE);
   alSourcePlay(source);
+  if (suspended) alSourcePause(source);
 
   ZuChannel& slot = channels[channel];
   gc_assign(slot.sample, sample);

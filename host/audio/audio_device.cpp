@@ -92,6 +92,7 @@ void ZuAudio::Close() {
 }
 
 void ZuAudio::Suspend() {
+  suspended = true;
   for (ZuChannel& channel : channels) {
     if (channel.state == ZU_CHANNEL_PLAYING && zu_audio_SourceState(channel.source) == AL_PLAYING) {
       alSourcePause(channel.source);
@@ -100,6 +101,7 @@ void ZuAudio::Suspend() {
 }
 
 void ZuAudio::Resume() {
+  suspended = false;
   for (ZuChannel& channel : channels) {
     if (channel.state == ZU_CHANNEL_PLAYING && zu_audio_SourceState(channel.source) == AL_PAUSED) {
       alSourcePlay(channel.source);

@@ -278,7 +278,7 @@ TEST_F(AppHooksTest, AResizeDuringAGameShowsTheLoaderAndThenContinuesTheGame) {
   host.height = 720;
   Render();
   ASSERT_EQ(app->m_ReloadPending, 1);
-  for (int i = 0; i < 38; ++i) {
+  for (int i = 0; i < 45; ++i) {
     Update();
     // The loading screen, not the game, fills the draw list.
     ASSERT_EQ(app->m_DrawCount, 25 * kFloatsPerCommand) << "update " << i + 1;

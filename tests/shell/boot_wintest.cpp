@@ -1,6 +1,6 @@
 // The collection on the real desktop host: a real window, renderer, sound device and the
 // generated data folder. Start-up shows the loading screen, loads every picture and sound
-// in 38 updates and reaches the menu; the fullscreen switch reloads the art at the
+// in 45 updates and reaches the menu; the fullscreen switch reloads the art at the
 // desktop's tier and switching back restores the 640 x 480 window.
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
@@ -101,6 +101,9 @@ class BootTest : public ::testing::Test {
     for (int sound : {1, 2, 9, 17, 95, 96, 98, 99}) {
       EXPECT_NE(app_->m_Sounds[sound], nullptr) << "sound " << sound;
     }
+    for (int tune = ZU_TUNE_THEME; tune < ZU_TUNE_COUNT; ++tune) {
+      EXPECT_NE(app_->m_Tunes[tune], nullptr) << "tune " << tune;
+    }
   }
 
   std::filesystem::path workDir_;
@@ -126,7 +129,7 @@ TEST_F(BootTest, StartsBehindTheLoadingScreenAndReachesTheMenu) {
   ExpectPixelNear(band, {187, 124, 66}, "loading screen band");
 
   const int updates = 2 + LoadFully();
-  EXPECT_EQ(updates, 38);
+  EXPECT_EQ(updates, 45);
   EXPECT_EQ(app_->m_JinglePlayed, 1);
   EXPECT_EQ(app_->m_Mode, 1);
   EXPECT_EQ(app_->m_ImgRes, 2);  // the 640 x 480 window is above 630 pixels
@@ -163,7 +166,7 @@ TEST_F(BootTest, FullscreenReloadsTheArtAtTheDesktopsTier) {
   Pass();
   EXPECT_EQ(app_->m_DevW, 640);
   EXPECT_EQ(app_->m_DevH, 480);
-  EXPECT_EQ(LoadFully(), 37);
+  EXPECT_EQ(LoadFully(), 44);
   EXPECT_EQ(app_->m_ImgRes, 2);
   EXPECT_EQ(app_->m_Mode, 1);
 }

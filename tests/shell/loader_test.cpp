@@ -1,4 +1,4 @@
-// The art tier, the file names of each tier, the loader's 38 steps and the loading screen.
+// The art tier, the file names of each tier, the loader's 45 steps and the loading screen.
 #include "framework/input.h"
 #include "shell/quor.h"
 #include "tests/shell/shell_fixture.h"
@@ -81,13 +81,13 @@ TEST_F(LoaderTest, AMissingImageLeavesItsSlotEmptyButRecordsItsSize) {
   ExpectImageInfo(12, 80, 40, 3);
 }
 
-TEST_F(LoaderTest, ThirtyEightStepsWithTheJingleAtStepFour) {
+TEST_F(LoaderTest, FortyFiveStepsWithTheJingleAtStepFour) {
   SetDevice(600, 400);  // tier 1: sizes as given
   app->p_OnCreate();
   ASSERT_EQ(app->m_ReloadPending, 1);
   ASSERT_EQ(app->m_Options[5], 1);
   const int channelBefore = app->m_NextChannel;
-  for (int step = 1; step <= 37; ++step) {
+  for (int step = 1; step <= 44; ++step) {
     Update();
     EXPECT_EQ(app->m_ReloadPending, step + 1) << "after step " << step;
     EXPECT_EQ(app->m_JinglePlayed, step >= 4 ? 1 : 0) << "after step " << step;
@@ -109,7 +109,7 @@ TEST_F(LoaderTest, ModesWaitWhileLoadingAndResumeAfterwards) {
   app->p_OnCreate();
   // Mode 2 hands back to the menu the first time it runs.
   app->m_Mode = 2;
-  for (int i = 0; i < 38; ++i) {
+  for (int i = 0; i < 45; ++i) {
     Update();
     ASSERT_EQ(app->m_Mode, 2) << "update " << i + 1;
   }

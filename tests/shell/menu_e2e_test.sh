@@ -105,7 +105,7 @@ tap u
 sleep 1
 shot options-640x480
 tap Down   # Sound
-tap space  # off
+taps space 3  # SFX only, music only, then off
 tap Down   # iCade
 tap Down   # Screen
 tap space  # fullscreen

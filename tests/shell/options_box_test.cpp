@@ -22,6 +22,8 @@ class OptionBox : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
+    // The two-state row unless a test turns the music stream on.
+    zu_Quor_HasMusicStream = 0;
     app->m_Font = kFont;
     app->m_ImgInfo[3 * kFont] = 7;
     app->m_ImgInfo[3 * kFont + 1] = 10;

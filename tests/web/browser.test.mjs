@@ -177,6 +177,11 @@ test('the page downloads, starts on a key with sound, matches the desktop, plays
     measured.menuFps = await framesPerSecond(page);
   });
 
+  await t.test('the menu\'s theme plays on after the jingle', async () => {
+    // The jingle (1.7 s) is long over: what sounds now is the theme, decoded by the page.
+    await page.waitForFunction(() => zandrelHeard.peak() > 0.01, null, { timeout: 3000, polling: 20 });
+  });
+
   const cardA = path.join(out, 'web-card-a.png');
   await t.test('keys choose a game, play it to its end and bring back the menu', async () => {
     await tap(page, 'ArrowLeft', 27);  // the first card, whichever game is featured today

@@ -217,6 +217,19 @@ TEST_F(AudioEngineSuspend, ChannelPausedDuringSuspendStaysPausedAfterResume) {
   EXPECT_EQ(zu_audio_SourceState(engine->channels[0].source), AL_PAUSED);
 }
 
+// The theme may start while the window has no focus (a game over finishing behind it): it
+// waits, silent, for the focus to come back.
+TEST_F(AudioEngineSuspend, MusicStartedWhileSuspendedWaitsForResume) {
+  ZuSample* loop = Load(Tones().shortMono);
+  engine->Suspend();
+  ASSERT_EQ(engine->PlaySample(loop, ZuAudio::kMusicChannel, 1), 0);
+  EXPECT_EQ(engine->MusicState(), ZU_CHANNEL_PLAYING);
+  EXPECT_EQ(zu_audio_SourceState(engine->channels[ZuAudio::kMusicChannel].source), AL_PAUSED);
+  engine->Resume();
+  EXPECT_EQ(zu_audio_SourceState(engine->channels[ZuAudio::kMusicChannel].source), AL_PLAYING);
+  engine->StopMusic();
+}
+
 // Real files from a real tool: each layout plays at its own length and level.
 struct ToolFile {
   const char* name;
