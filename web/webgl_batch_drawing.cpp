@@ -1,7 +1,8 @@
 // The batch on WebGL 1: one vertex buffer the batch is streamed into, one index buffer of
-// the quad table, and one shader pair that does what the desktop's fixed-function pipeline
-// does with the same vertices (colour times texel, or colour alone). Emscripten's emulation
-// of the fixed-function GL costs a phone's CPU most of a frame; this path costs little.
+// the quad table, and one vertex shader with two fragment shaders that do what the desktop's
+// fixed-function pipeline does with the same vertices (colour times texel, or colour alone).
+// Emscripten's emulation of the fixed-function GL costs a phone's CPU most of a frame; this
+// path costs little.
 #include <GLES2/gl2.h>
 
 #include <cstddef>
@@ -30,25 +31,38 @@ void main() {
 }
 )";
 
-const char* const kFragmentShader = R"(
+// Two fragment shaders rather than one with a switch: a software rasteriser may run both
+// sides of a branch for every pixel.
+const char* const kTexturedFragmentShader = R"(
 precision mediump float;
-uniform bool textured;
 uniform sampler2D picture;
 varying vec2 v_texCoord;
 varying vec4 v_colour;
 void main() {
-  gl_FragColor = textured ? v_colour * texture2D(picture, v_texCoord) : v_colour;
+  gl_FragColor = v_colour * texture2D(picture, v_texCoord);
 }
 )";
+
+const char* const kPlainFragmentShader = R"(
+precision mediump float;
+varying vec4 v_colour;
+void main() {
+  gl_FragColor = v_colour;
+}
+)";
+
+struct Program {
+  GLuint name = 0;
+  GLint projection = -1;
+};
 
 // The GL objects of the current context; made again for a window opened later.
 struct Pipeline {
   int graphicsSeq = 0;
-  GLuint program = 0;
+  Program textured;
+  Program plain;
   GLuint vertexBuffer = 0;
   GLuint indexBuffer = 0;
-  GLint projection = -1;
-  GLint textured = -1;
 };
 Pipeline pipeline;
 
@@ -66,28 +80,30 @@ GLuint CompiledShader(GLenum kind, const char* source) {
   return shader;
 }
 
-void MakePipeline(const uint16_t* quadIndices, int quadIndexCount) {
-  pipeline.graphicsSeq = glfwGraphicsSeq;
-  pipeline.program = glCreateProgram();
+Program LinkedProgram(const char* fragmentSource) {
+  Program program;
+  program.name = glCreateProgram();
   const GLuint vertex = CompiledShader(GL_VERTEX_SHADER, kVertexShader);
-  const GLuint fragment = CompiledShader(GL_FRAGMENT_SHADER, kFragmentShader);
-  glAttachShader(pipeline.program, vertex);
-  glAttachShader(pipeline.program, fragment);
-  glBindAttribLocation(pipeline.program, kPosition, "position");
-  glBindAttribLocation(pipeline.program, kTexCoord, "texCoord");
-  glBindAttribLocation(pipeline.program, kColour, "colour");
-  glLinkProgram(pipeline.program);
+  const GLuint fragment = CompiledShader(GL_FRAGMENT_SHADER, fragmentSource);
+  glAttachShader(program.name, vertex);
+  glAttachShader(program.name, fragment);
+  glBindAttribLocation(program.name, kPosition, "position");
+  glBindAttribLocation(program.name, kTexCoord, "texCoord");
+  glBindAttribLocation(program.name, kColour, "colour");
+  glLinkProgram(program.name);
   glDeleteShader(vertex);
   glDeleteShader(fragment);
-  pipeline.projection = glGetUniformLocation(pipeline.program, "projection");
-  pipeline.textured = glGetUniformLocation(pipeline.program, "textured");
-  glUseProgram(pipeline.program);
-  glUniform1i(glGetUniformLocation(pipeline.program, "picture"), 0);
+  program.projection = glGetUniformLocation(program.name, "projection");
+  return program;
+}
 
+void MakePipeline(const uint16_t* quadIndices, int quadIndexCount) {
+  pipeline.graphicsSeq = glfwGraphicsSeq;
+  pipeline.textured = LinkedProgram(kTexturedFragmentShader);
+  pipeline.plain = LinkedProgram(kPlainFragmentShader);
+  glUseProgram(pipeline.textured.name);
+  glUniform1i(glGetUniformLocation(pipeline.textured.name, "picture"), 0);
   glGenBuffers(1, &pipeline.vertexBuffer);
-  glBindBuffer(GL_ARRAY_BUFFER, pipeline.vertexBuffer);
-  glBufferData(GL_ARRAY_BUFFER, sizeof(ZuVertex) * ZuGraphics::kBatchVertices, nullptr,
-               GL_STREAM_DRAW);
   glGenBuffers(1, &pipeline.indexBuffer);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, pipeline.indexBuffer);
   glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(uint16_t) * quadIndexCount, quadIndices,
@@ -99,7 +115,6 @@ void MakePipeline(const uint16_t* quadIndices, int quadIndexCount) {
 void zu_graphics_BeginBatches(int width, int height, const ZuVertex*,
                               const uint16_t* quadIndices, int quadIndexCount) {
   if (pipeline.graphicsSeq != glfwGraphicsSeq) MakePipeline(quadIndices, quadIndexCount);
-  glUseProgram(pipeline.program);
   glBindBuffer(GL_ARRAY_BUFFER, pipeline.vertexBuffer);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, pipeline.indexBuffer);
   glEnableVertexAttribArray(kPosition);
@@ -117,14 +132,21 @@ void zu_graphics_BeginBatches(int width, int height, const ZuVertex*,
   const float w = static_cast<float>(width), h = static_cast<float>(height);
   const GLfloat projection[16] = {2.0f / w, 0, 0, 0, 0, -2.0f / h, 0, 0,
                                   0,        0, -1, 0, -1, 1,       0, 1};
-  glUniformMatrix4fv(pipeline.projection, 1, GL_FALSE, projection);
+  for (const Program& program : {pipeline.textured, pipeline.plain}) {
+    glUseProgram(program.name);
+    glUniformMatrix4fv(program.projection, 1, GL_FALSE, projection);
+  }
 }
 
-void zu_graphics_UseTexture(bool textured) { glUniform1i(pipeline.textured, textured ? 1 : 0); }
+void zu_graphics_UseTexture(bool textured) {
+  glUseProgram(textured ? pipeline.textured.name : pipeline.plain.name);
+}
 
+// Fresh storage for every batch: rewriting storage that an earlier draw of the frame still
+// reads would make the GL wait for that draw (or copy behind the scenes).
 void zu_graphics_SendVertices(const ZuVertex* vertices, int count) {
-  glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(sizeof(ZuVertex)) * count,
-                  vertices);
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(sizeof(ZuVertex)) * count, vertices,
+               GL_STREAM_DRAW);
 }
 
 void zu_graphics_DrawQuads(const uint16_t*, int indexCount) {
