@@ -53,7 +53,10 @@ void zu_TakeScreenshot(const std::string& folder, int width, int height) {
 
   std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
+#ifndef __EMSCRIPTEN__
+  // WebGL has no buffer to choose: it reads the one being drawn.
   glReadBuffer(GL_BACK);
+#endif
   glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
 
   const std::string path = zu_ScreenshotPath(folder);

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 
+#include "host/graphics/batch_drawing.h"
 #include "host/window_system.h"
 
 ZuGraphics::ZuGraphics() {
@@ -30,25 +31,14 @@ void ZuGraphics::ReadWindowSize() {
 int ZuGraphics::BeginRender() {
   ReadWindowSize();
   glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, width, height, 0, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glEnableClientState(GL_COLOR_ARRAY);
-  glVertexPointer(2, GL_FLOAT, sizeof(ZuVertex), &vertexBuffer[0].x);
-  glTexCoordPointer(2, GL_FLOAT, sizeof(ZuVertex), &vertexBuffer[0].u);
-  glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(ZuVertex), &vertexBuffer[0].color);
+  zu_graphics_BeginBatches(width, height, vertexBuffer, quadIndexBuffer, kQuadIndices);
 
   glEnable(GL_BLEND);
   glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
   blendEnabled_ = true;
   additiveBlend_ = false;
   scissorKnown_ = false;
-  glDisable(GL_TEXTURE_2D);
+  zu_graphics_UseTexture(false);
   textureEnabled_ = false;
 
   batchCount = 0;
@@ -134,13 +124,14 @@ void ZuGraphics::DrawBatch() {
   // Texturing is switched only when it must be: each switch costs the GL a new look at its
   // whole fixed-function state.
   if (batchSurface) {
-    if (!textureEnabled_) glEnable(GL_TEXTURE_2D);
+    if (!textureEnabled_) zu_graphics_UseTexture(true);
     textureEnabled_ = true;
     batchSurface->Bind();
   } else if (textureEnabled_) {
-    glDisable(GL_TEXTURE_2D);
+    zu_graphics_UseTexture(false);
     textureEnabled_ = false;
   }
+  zu_graphics_SendVertices(vertexBuffer, batchCount);
   switch (batchKind) {
     case ZU_BATCH_POINTS:
       glDrawArrays(GL_POINTS, 0, batchCount);
@@ -155,7 +146,7 @@ void ZuGraphics::DrawBatch() {
       ++drawCalls;
       break;
     case ZU_BATCH_QUADS:
-      glDrawElements(GL_TRIANGLES, batchCount / 4 * 6, GL_UNSIGNED_SHORT, quadIndexBuffer);
+      zu_graphics_DrawQuads(quadIndexBuffer, batchCount / 4 * 6);
       ++drawCalls;
       break;
     default:

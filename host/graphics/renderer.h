@@ -1,4 +1,5 @@
-// The host's 2D drawing device on fixed-function OpenGL with client vertex arrays.
+// The host's 2D drawing device on OpenGL. The calls that set up and draw the batch are
+// batch_drawing.h's: fixed-function client arrays on the desktop, a shader pair in WebGL.
 //
 // Coordinates are window pixels (origin top left, y down) under a 2D affine matrix. Every
 // primitive is appended to one client-side vertex batch, drawn with a single GL call when

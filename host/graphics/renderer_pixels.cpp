@@ -1,10 +1,9 @@
 // The renderer's pixel traffic: surfaces from files or blank, reading the window back and
 // writing ints into surfaces.
-#include <GL/gl.h>
-
 #include <cstdint>
 #include <vector>
 
+#include "host/graphics/batch_drawing.h"
 #include "host/graphics/image_data.h"
 #include "host/graphics/renderer.h"
 #include "host/report.h"
@@ -55,8 +54,7 @@ void ZuGraphics::ReadPixels(const Array<int>& pixels, int x, int y, int w, int h
   if (w <= 0 || h <= 0) return;
   if (!RowsFit(pixels.Length(), w, h, offset, pitch)) dbg_error("Array index out of range");
   std::vector<uint32_t> rows(static_cast<size_t>(w) * h);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x, height - y - h, w, h, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+  zu_graphics_ReadArgb(x, height - y - h, w, h, rows.data());
   // GL hands the rows over bottom first.
   int* out = pixels.begin();
   for (int i = 0; i < h; ++i) {
