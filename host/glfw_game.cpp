@@ -165,6 +165,10 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
   if (fullscreen && monitor) {
     glfwWindowHint(GLFW_VISIBLE, GLFW_TRUE);
     window = OpenWindow(width, height, "", monitor, old, &shared);
+    // GLFW gives a new window the focus only in windowed mode. Where no window manager
+    // hands it over (a bare X session, as cabinets and kiosks run), an unfocused
+    // fullscreen window would stay suspended, and black, until someone clicked it.
+    if (window) glfwFocusWindow(window);
   } else {
     // Shown only once centred, so it never appears elsewhere first. On a desktop smaller
     // than the window its top-left corner stays on the desktop: the score line and the
