@@ -14,6 +14,7 @@
 #include "host/numeric.h"
 #include "host/screenshot.h"
 #include "host/url_opener.h"
+#include "host/window_icon.h"
 
 int glfwGraphicsSeq = 0;
 int glfwSharedSeqFrom = 0;
@@ -105,17 +106,15 @@ void zu_NoteWindowOpened(bool sharesObjects) {
 
 namespace {
 
-// A window sharing the GL objects of `share` when it can (`*shared` set), or one of its own.
+// A window sharing the GL objects of `share` when it can (`*shared` set), or one of its own;
+// either way with the program's icon.
 GLFWwindow* OpenWindow(int width, int height, const char* title, GLFWmonitor* monitor,
                        GLFWwindow* share, bool* shared) {
-  if (share) {
-    if (GLFWwindow* window = glfwCreateWindow(width, height, title, monitor, share)) {
-      *shared = true;
-      return window;
-    }
-  }
-  *shared = false;
-  return glfwCreateWindow(width, height, title, monitor, nullptr);
+  GLFWwindow* window = share ? glfwCreateWindow(width, height, title, monitor, share) : nullptr;
+  *shared = window != nullptr;
+  if (!window) window = glfwCreateWindow(width, height, title, monitor, nullptr);
+  zu_SetWindowIcon(window);
+  return window;
 }
 
 }  // namespace
