@@ -22,6 +22,7 @@ int glfwSharedSeqTo = 0;
 
 ZuGlfwGame* ZuGlfwGame::_glfwGame = nullptr;
 bool ZuGlfwGame::_startFullscreen = false;
+bool ZuGlfwGame::_couchMode = false;
 
 ZuGlfwGame::ZuGlfwGame() { _glfwGame = this; }
 
