@@ -21,7 +21,6 @@ constexpr int kKeyF1 = 112;
 constexpr int kKeyF2 = 113;
 constexpr int kKeyF4 = 115;
 constexpr int kKeyF11 = 122;
-constexpr int kEscapeKey = 27;
 constexpr int kPadBackButton = 6;
 constexpr int kPadGuideButton = 14;
 constexpr int kPads = 4;
@@ -63,10 +62,10 @@ void Slide(int& counter, int open) {
 }
 
 // The console's back key. A console has one (the first pad's button 14); on the desktop's
-// couch the back and guide buttons of every pad and the keyboard's Escape stand for it,
-// since the guide button is often the launcher's and a pad may sit in any port.
+// couch the back and guide buttons of every pad stand for it, since the guide button is
+// often the launcher's and a pad may sit in any port. Escape stays the menu's own: as a
+// back key too, one held press would close a box and then ask to quit.
 int ConsoleBackHit() {
-  if (zu_input_KeyHit(kEscapeKey) != 0) return 1;
   for (int pad = 0; pad < kPads; ++pad) {
     if (zu_input_JoyHit(kPadBackButton, pad) != 0 || zu_input_JoyHit(kPadGuideButton, pad) != 0) {
       return 1;
