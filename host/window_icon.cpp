@@ -9,6 +9,10 @@
 
 #include "host/graphics/image_data.h"
 
+#ifdef __EMSCRIPTEN__
+// The page's own icon stands for the program in a browser.
+void zu_SetWindowIcon(GLFWwindow*) {}
+#else
 namespace {
 
 struct Picture {
@@ -35,10 +39,6 @@ std::vector<Picture> LoadPictures() {
 }  // namespace
 
 void zu_SetWindowIcon(GLFWwindow* window) {
-#ifdef __EMSCRIPTEN__
-  // The page's own icon stands for the program in a browser.
-  (void)window;
-#else
   static const std::vector<Picture> pictures = LoadPictures();
   if (!window || pictures.empty()) return;
   std::vector<GLFWimage> images;
@@ -46,5 +46,5 @@ void zu_SetWindowIcon(GLFWwindow* window) {
     images.push_back(GLFWimage{picture.size, picture.size, picture.pixels.get()});
   }
   glfwSetWindowIcon(window, static_cast<int>(images.size()), images.data());
-#endif
 }
+#endif
