@@ -36,6 +36,7 @@ int zu_input_JoyHit(int button, int unit) {
 
 float zu_input_JoyX(int index, int unit) { return zu_input_device->p_JoyX(index, unit); }
 float zu_input_JoyY(int index, int unit) { return zu_input_device->p_JoyY(index, unit); }
+bool zu_input_JoystickLost() { return zu_input_device->m_JoystickLost; }
 float zu_input_AccelX() { return zu_input_device->p_AccelX(); }
 float zu_input_AccelY() { return zu_input_device->p_AccelY(); }
 bool zu_input_EnableKeyboard() { return zu_input_device->p_SetKeyboardEnabled(true); }

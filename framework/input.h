@@ -20,6 +20,8 @@ bool zu_input_JoyDown(int button, int unit);
 int zu_input_JoyHit(int button, int unit);
 float zu_input_JoyX(int index, int unit);
 float zu_input_JoyY(int index, int unit);
+// A joystick that was there in the update before went away in this one.
+bool zu_input_JoystickLost();
 float zu_input_AccelX();
 float zu_input_AccelY();
 bool zu_input_EnableKeyboard();

@@ -150,11 +150,12 @@ void c_InputDevice::p_MotionEvent(int event, int, float x, float y, float z) {
 }
 
 void c_InputDevice::p_BeginUpdate() {
-  for (int unit = 0; unit < kJoysticks; ++unit) {
-    c_JoyState* joy = m_JoyStates[unit];
-    if (!ZuGame::_game->PollJoystick(unit, joy->m_JoyX, joy->m_JoyY, joy->m_JoyZ, joy->m_Buttons)) break;
+  int polled = 0;
+  for (; polled < kJoysticks; ++polled) {
+    c_JoyState* joy = m_JoyStates[polled];
+    if (!ZuGame::_game->PollJoystick(polled, joy->m_JoyX, joy->m_JoyY, joy->m_JoyZ, joy->m_Buttons)) break;
     for (int button = 0; button < kJoyButtons; ++button) {
-      const int code = KEY_JOY0 + unit * kJoyButtons + button;
+      const int code = KEY_JOY0 + polled * kJoyButtons + button;
       if (joy->m_Buttons[button]) {
         if (!m_KeyDown[code]) {
           m_KeyDown[code] = true;
@@ -164,6 +165,22 @@ void c_InputDevice::p_BeginUpdate() {
         m_KeyDown[code] = false;
       }
     }
+  }
+  // A joystick that went away lets go of everything it held: its buttons would otherwise
+  // stay down (and every menu's key latch set) until it came back.
+  m_JoystickLost = polled < m_JoysticksPolled;
+  for (int unit = polled; unit < m_JoysticksPolled; ++unit) ReleaseJoystick(unit);
+  m_JoysticksPolled = polled;
+}
+
+void c_InputDevice::ReleaseJoystick(int unit) {
+  c_JoyState* joy = m_JoyStates[unit];
+  for (int button = 0; button < kJoyButtons; ++button) {
+    joy->m_Buttons[button] = false;
+    m_KeyDown[KEY_JOY0 + unit * kJoyButtons + button] = false;
+  }
+  for (Array<float> axis : {joy->m_JoyX, joy->m_JoyY, joy->m_JoyZ}) {
+    for (float& value : axis) value = 0;
   }
 }
 

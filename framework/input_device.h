@@ -48,6 +48,9 @@ class c_InputDevice : public Object {
   float m_AccelX = 0;
   float m_AccelY = 0;
   float m_AccelZ = 0;
+  // Joysticks polled in the last update, and whether that was fewer than the time before.
+  int m_JoysticksPolled = 0;
+  bool m_JoystickLost = false;
 
   c_InputDevice* m_new();
   void mark() override;
@@ -59,6 +62,8 @@ class c_InputDevice : public Object {
   void p_MotionEvent(int event, int data, float x, float y, float z);
 
   // The update bracket: joysticks are polled before, hits and characters cleared after.
+  // Joysticks are polled from unit 0 until one is missing; units that were polled the
+  // update before and are no longer are released.
   void p_BeginUpdate();
   void p_EndUpdate();
 
@@ -80,6 +85,7 @@ class c_InputDevice : public Object {
   float p_AccelZ() { return m_AccelZ; }
 
  private:
+  void ReleaseJoystick(int unit);
   void KeyDown(int code);
   void KeyUp(int code);
   void SetPointer(float x, float y);

@@ -12,6 +12,9 @@ const char* const ZU_USAGE =
     "\n"
     "  --fullscreen   start in the desktop's fullscreen mode\n"
     "  --windowed     start in a 640x480 window (the default)\n"
+    "  --couch        play from the sofa: fullscreen, made for a gamepad and a TV;\n"
+    "                 back asks before quitting, the pad's buttons are shown, and\n"
+    "                 the options and pause menu set a border for TVs that crop\n"
     "  --data DIR     read the game's pictures and sounds from DIR\n"
     "  --state FILE   keep scores and options in FILE\n"
     "  --help         show this help and exit\n"
@@ -50,12 +53,14 @@ ZuCommandLine zu_ParseCommandLine(int argc, const char* const* argv) {
     }
 
     const bool known = name == "--help" || name == "--version" || name == "--fullscreen" ||
-                       name == "--windowed";
+                       name == "--windowed" || name == "--couch";
     if (!known) return UsageError("unknown option '" + std::string(argument) + "'");
     if (hasEquals) return UsageError("option '" + std::string(name) + "' takes no value");
 
     if (name == "--help") {
       line.action = ZuCommandLine::Action::kHelp;
+    } else if (name == "--couch") {
+      line.couch = true;
     } else if (name == "--version") {
       if (line.action != ZuCommandLine::Action::kHelp) line.action = ZuCommandLine::Action::kVersion;
     } else {

@@ -10,6 +10,9 @@ struct ZuCommandLine {
   Action action = Action::kRun;
   // The last of --fullscreen and --windowed wins.
   Window window = Window::kAsAlways;
+  // --couch: the console's ways (back asks before quitting, pad glyphs, the overscan
+  // border); fullscreen unless --windowed is given too.
+  bool couch = false;
   std::string dataFolder;  // --data; empty when not given
   std::string stateFile;   // --state; empty when not given
   std::string error;       // what was wrong, for kUsageError

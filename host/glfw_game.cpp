@@ -14,6 +14,7 @@
 #include "host/numeric.h"
 #include "host/screenshot.h"
 #include "host/url_opener.h"
+#include "host/window_icon.h"
 
 int glfwGraphicsSeq = 0;
 int glfwSharedSeqFrom = 0;
@@ -21,6 +22,7 @@ int glfwSharedSeqTo = 0;
 
 ZuGlfwGame* ZuGlfwGame::_glfwGame = nullptr;
 bool ZuGlfwGame::_startFullscreen = false;
+bool ZuGlfwGame::_couchMode = false;
 
 ZuGlfwGame::ZuGlfwGame() { _glfwGame = this; }
 
@@ -105,17 +107,15 @@ void zu_NoteWindowOpened(bool sharesObjects) {
 
 namespace {
 
-// A window sharing the GL objects of `share` when it can (`*shared` set), or one of its own.
+// A window sharing the GL objects of `share` when it can (`*shared` set), or one of its own;
+// either way with the program's icon.
 GLFWwindow* OpenWindow(int width, int height, const char* title, GLFWmonitor* monitor,
                        GLFWwindow* share, bool* shared) {
-  if (share) {
-    if (GLFWwindow* window = glfwCreateWindow(width, height, title, monitor, share)) {
-      *shared = true;
-      return window;
-    }
-  }
-  *shared = false;
-  return glfwCreateWindow(width, height, title, monitor, nullptr);
+  GLFWwindow* window = share ? glfwCreateWindow(width, height, title, monitor, share) : nullptr;
+  *shared = window != nullptr;
+  if (!window) window = glfwCreateWindow(width, height, title, monitor, nullptr);
+  zu_SetWindowIcon(window);
+  return window;
 }
 
 }  // namespace
@@ -165,6 +165,10 @@ void ZuGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int bl
   if (fullscreen && monitor) {
     glfwWindowHint(GLFW_VISIBLE, GLFW_TRUE);
     window = OpenWindow(width, height, "", monitor, old, &shared);
+    // GLFW gives a new window the focus only in windowed mode. Where no window manager
+    // hands it over (a bare X session, as cabinets and kiosks run), an unfocused
+    // fullscreen window would stay suspended, and black, until someone clicked it.
+    if (window) glfwFocusWindow(window);
   } else {
     // Shown only once centred, so it never appears elsewhere first. On a desktop smaller
     // than the window its top-left corner stays on the desktop: the score line and the

@@ -75,6 +75,8 @@ class ZuGlfwGame : public ZuGame {
   static ZuGlfwGame* _glfwGame;
   // Whether Run opens the first window fullscreen (the command line's choice).
   static bool _startFullscreen;
+  // Started for play from the sofa: the game takes on the console's ways.
+  static bool _couchMode;
 
   double _updatePeriod = 0.0;  // seconds between updates
   double _nextUpdate = 0.0;    // timer time of the next update; 0: not scheduled

@@ -57,7 +57,6 @@ void zu_StoreRawJoystick(const float* axes, int axisCount, const unsigned char* 
   }
 }
 
-// Emscripten's GLFW knows no gamepad mappings: in the browser every pad arrives raw.
 #ifndef __EMSCRIPTEN__
 void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out) {
   const float* axis = state.axes;
@@ -84,22 +83,70 @@ void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out)
 }
 #endif
 
+namespace {
+
+class GlfwJoysticks final : public ZuJoystickSource {
+ public:
+  bool Present(int slot) override { return glfwJoystickPresent(GLFW_JOYSTICK_1 + slot); }
+#ifdef __EMSCRIPTEN__
+  // Emscripten's GLFW knows no gamepad mappings: in the browser every pad arrives raw.
+  bool IsGamepad(int) override { return false; }
+  bool GamepadState(int, GLFWgamepadstate*) override { return false; }
+#else
+  bool IsGamepad(int slot) override { return glfwJoystickIsGamepad(GLFW_JOYSTICK_1 + slot); }
+  bool GamepadState(int slot, GLFWgamepadstate* state) override {
+    return glfwGetGamepadState(GLFW_JOYSTICK_1 + slot, state);
+  }
+#endif
+  const float* Axes(int slot, int* count) override {
+    return glfwGetJoystickAxes(GLFW_JOYSTICK_1 + slot, count);
+  }
+  const unsigned char* Buttons(int slot, int* count) override {
+    return glfwGetJoystickButtons(GLFW_JOYSTICK_1 + slot, count);
+  }
+};
+
+GlfwJoysticks g_glfwJoysticks;
+ZuJoystickSource* g_source = &g_glfwJoysticks;
+// The slot behind each port; -1 for a port with no device.
+int g_slotOfPort[kMaxPorts] = {-1, -1, -1, -1};
+
+void AssignPorts() {
+  int port = 0;
+  for (const bool gamepads : {true, false}) {
+    for (int slot = 0; slot < ZuJoystickSource::kSlots && port < kMaxPorts; ++slot) {
+      if (g_source->Present(slot) && g_source->IsGamepad(slot) == gamepads) {
+        g_slotOfPort[port++] = slot;
+      }
+    }
+  }
+  while (port < kMaxPorts) g_slotOfPort[port++] = -1;
+}
+
+}  // namespace
+
+void zu_SetJoystickSource(ZuJoystickSource* source) {
+  g_source = source ? source : &g_glfwJoysticks;
+  for (int& slot : g_slotOfPort) slot = -1;
+}
+
 bool zu_PollJoystick(int port, const ZuJoystickArrays& out) {
   if (port < 0 || port >= kMaxPorts) return false;
-  const int jid = GLFW_JOYSTICK_1 + port;
-  if (!glfwJoystickPresent(jid)) return false;
+  if (port == 0) AssignPorts();
+  const int slot = g_slotOfPort[port];
+  if (slot < 0 || !g_source->Present(slot)) return false;
 
 #ifndef __EMSCRIPTEN__
   GLFWgamepadstate state;
-  if (glfwJoystickIsGamepad(jid) && glfwGetGamepadState(jid, &state)) {
+  if (g_source->IsGamepad(slot) && g_source->GamepadState(slot, &state)) {
     zu_StoreGamepad(state, out);
     return true;
   }
 #endif
   int axisCount = 0;
   int buttonCount = 0;
-  const float* axes = glfwGetJoystickAxes(jid, &axisCount);
-  const unsigned char* buttons = glfwGetJoystickButtons(jid, &buttonCount);
+  const float* axes = g_source->Axes(slot, &axisCount);
+  const unsigned char* buttons = g_source->Buttons(slot, &buttonCount);
   zu_StoreRawJoystick(axes, axisCount, buttons, buttonCount, out);
   return true;
 }

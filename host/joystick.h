@@ -45,5 +45,27 @@ void zu_StoreRawJoystick(const float* axes, int axisCount, const unsigned char* 
 // in the ZuPadButton layout. Entries from ZU_PAD_BUTTON_COUNT on are left as they were.
 void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out);
 
+// Where the readings come from: the window system's joysticks, or a device a test scripts.
+// Slots are the window system's joystick numbers.
+class ZuJoystickSource {
+ public:
+  static constexpr int kSlots = 16;
+  virtual ~ZuJoystickSource() = default;
+  virtual bool Present(int slot) = 0;
+  // A pad the window system's gamepad database knows (never in a browser).
+  virtual bool IsGamepad(int slot) = 0;
+  // Its reading in the gamepad layout; false when there is none.
+  virtual bool GamepadState(int slot, GLFWgamepadstate* state) = 0;
+  virtual const float* Axes(int slot, int* count) = 0;
+  virtual const unsigned char* Buttons(int slot, int* count) = 0;
+};
+
+// Replaces the window system's joysticks with `source`; null goes back to them.
+void zu_SetJoystickSource(ZuJoystickSource* source);
+
 // Reads joystick `port` (0..3). False, with the arrays untouched, when there is none.
+// Ports are the connected devices in the window system's order, gamepads first: a pad
+// plugged in later, in whatever slot it lands, takes the first free port, and when one
+// goes away the ones after it move up. The list is taken afresh at every read of port 0,
+// which the input device reads first in each update.
 bool zu_PollJoystick(int port, const ZuJoystickArrays& out);

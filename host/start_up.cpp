@@ -79,6 +79,8 @@ std::optional<int> zu_PrepareStart(int argc, const char* const* argv,
 
   zu_files_SetDataFolder(data.folder);
   zu_files_SetStatePath(PrepareStateFile(line, data.fromWorkingDirectory, env));
-  ZuGlfwGame::_startFullscreen = line.window == ZuCommandLine::Window::kFullscreen;
+  ZuGlfwGame::_startFullscreen = line.window == ZuCommandLine::Window::kFullscreen ||
+                                 (line.couch && line.window != ZuCommandLine::Window::kWindowed);
+  ZuGlfwGame::_couchMode = line.couch;
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include "host/gamepad_mappings.h"
 #include "host/report.h"
 
 int ZuVantorGame::argc = 0;
@@ -45,6 +46,9 @@ int ZuVantorGame::Main(int argc, char** argv) {
     zuPrint(String("glfwInit failed"));
     std::exit(-1);
   }
+#ifndef __EMSCRIPTEN__
+  zu_ApplyGamepadMappings(std::getenv("SDL_GAMECONTROLLERCONFIG"), stderr);
+#endif
   // The host object lives until the process ends.
   ZuVantorGame* game = new ZuVantorGame();
   ZuVantorGame::argc = argc;

@@ -21,7 +21,9 @@ constexpr int kKeyF1 = 112;
 constexpr int kKeyF2 = 113;
 constexpr int kKeyF4 = 115;
 constexpr int kKeyF11 = 122;
-constexpr int kConsoleBackKey = 270;
+constexpr int kPadBackButton = 6;
+constexpr int kPadGuideButton = 14;
+constexpr int kPads = 4;
 constexpr int kBackSlot = 19;
 // Slots 0..18 hold the virtual controls; slot 19 is the back control.
 constexpr int kControlSlots = 19;
@@ -57,6 +59,19 @@ void Slide(int& counter, int open) {
   } else if (counter > 0) {
     --counter;
   }
+}
+
+// The console's back key. A console has one (the first pad's button 14); on the desktop's
+// couch the back and guide buttons of every pad stand for it, since the guide button is
+// often the launcher's and a pad may sit in any port. Escape stays the menu's own: as a
+// back key too, one held press would close a box and then ask to quit.
+int ConsoleBackHit() {
+  for (int pad = 0; pad < kPads; ++pad) {
+    if (zu_input_JoyHit(kPadBackButton, pad) != 0 || zu_input_JoyHit(kPadGuideButton, pad) != 0) {
+      return 1;
+    }
+  }
+  return 0;
 }
 
 }  // namespace
@@ -118,8 +133,7 @@ int c_MyApp::p_FeaturedGame() {
 }
 
 int c_MyApp::p_OnUpdate() {
-  m_Keys[kBackSlot] = zu_Quor_isConsole == 0 ? zu_input_KeyHit(KEY_BACK)
-                                              : (zu_input_KeyHit(kConsoleBackKey) ? 1 : 0);
+  m_Keys[kBackSlot] = zu_Quor_isConsole == 0 ? zu_input_KeyHit(KEY_BACK) : ConsoleBackHit();
   p_FunctionKeys();
   zu_asyncevent_UpdateAsyncEvents();
   p_UpdateMusic();

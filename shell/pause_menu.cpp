@@ -2,6 +2,7 @@
 // the frozen game with three buttons (quit, resume, options), worked by touch or by keys.
 #include <cmath>
 
+#include "framework/input.h"
 #include "host/numeric.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -233,6 +234,8 @@ int c_MyApp::p_InGame() {
     m_KeyLatch = 1;
     OpenPauseMenu(*this);
   }
+  // A pad that goes away mid-play pauses it, as consoles do: its player cannot go on.
+  if (m_Paused == 0 && m_Dead == 0 && zu_input_JoystickLost()) OpenPauseMenu(*this);
   if (m_HideHud != 0) {
     if (m_Paused == 1) p_PauseMenu();
     return 0;

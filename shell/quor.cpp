@@ -5,6 +5,7 @@
 #endif
 
 #include "framework/random.h"
+#include "host/glfw_game.h"
 
 float zu_Quor_rawscrw = 640;
 float zu_Quor_rawscrh = 480;
@@ -54,7 +55,8 @@ void zu_Quor_Init() {
   zu_Quor_HasMusicStream = 1;
   zu_Quor_OnScreenControls = 0;
   zu_Quor_AccelerometerControls = 0;
-  zu_Quor_isConsole = 0;
+  // Play from the sofa is the console build's game on the desktop.
+  zu_Quor_isConsole = ZuGlfwGame::_couchMode ? 1 : 0;
   gc_assign(zu_Quor_CreditText, MakeCreditText());
   zu_random_Seed = 1234;
 }

@@ -156,12 +156,8 @@ int c_MyApp::p_LimitOptions() {
   if (m_Options[11] < 64) m_Options[11] = 64;
   if (m_Options[12] < 8) m_Options[12] = 10;
   if (m_Options[14] < 1) m_Options[14] = 64;
-  // Only console builds keep an overscan border; the desktop always draws edge to edge.
-  if (zu_Quor_isConsole == 1) {
-    zu_Quor_overscan = static_cast<float>(m_Options[14]);
-  } else {
-    m_Options[14] = 1;
-    zu_Quor_overscan = 0;
-  }
+  // Only the console's ways keep an overscan border; the desktop always draws edge to
+  // edge but keeps the option as it is, so that play from the sofa finds its border again.
+  zu_Quor_overscan = zu_Quor_isConsole == 1 ? static_cast<float>(m_Options[14]) : 0;
   return 0;
 }

@@ -7,6 +7,8 @@
 #include <AL/efx.h>
 #endif
 
+#include <cstdlib>
+
 #include "host/audio/audio.h"
 #include "host/audio/discarded_buffers.h"
 #include "host/report.h"
@@ -33,6 +35,13 @@ ALCcontext* CreateContext(ALCdevice* device) {
   return alcCreateContext(device, count > 0 ? attributes : nullptr);
 }
 
+// The program ends through exit() from wherever it decides to (F4, the close button, a
+// runtime error), not by unwinding to the engine's owner; the device must still be
+// closed, or the library complains that it was left open.
+void CloseOnExit() {
+  if (ZuAudio::audio) ZuAudio::audio->Close();
+}
+
 }  // namespace
 
 ZuAudio* ZuAudio::audio = nullptr;
@@ -48,6 +57,8 @@ bool zu_audio_IsSounding(ALint sourceState) {
 }
 
 ZuAudio::ZuAudio() {
+  static const bool closesOnExit = std::atexit(CloseOnExit) == 0;
+  (void)closesOnExit;
   audio = this;
   alcDevice = alcOpenDevice(nullptr);
   if (!alcDevice) {

@@ -148,4 +148,31 @@ TEST_F(InputDevice, PolledButtonsBecomeJoystickCodes) {
   EXPECT_FALSE(zu_input_JoyDown(3, 1));
 }
 
+// A pad pulled out while a button and the stick were held lets go of both, and the update
+// in which it went (that one alone) says a joystick was lost.
+TEST_F(InputDevice, AJoystickThatGoesAwayReleasesWhatItHeldAndIsReportedOnce) {
+  JoystickHost host;
+  host.present = 2;
+  host.pressed[1][10] = true;
+  device->p_BeginUpdate();
+  EXPECT_FALSE(zu_input_JoystickLost());
+  device->p_EndUpdate();
+
+  host.present = 1;
+  device->p_BeginUpdate();
+  EXPECT_TRUE(zu_input_JoystickLost());
+  EXPECT_FALSE(zu_input_JoyDown(10, 1));
+  EXPECT_EQ(zu_input_JoyX(0, 1), 0.0f);
+  device->p_EndUpdate();
+
+  device->p_BeginUpdate();
+  EXPECT_FALSE(zu_input_JoystickLost());
+  host.present = 2;
+  device->p_EndUpdate();
+  device->p_BeginUpdate();
+  EXPECT_FALSE(zu_input_JoystickLost()) << "plugging in is no loss";
+  EXPECT_TRUE(zu_input_JoyDown(10, 1));
+}
+
 }  // namespace
+

@@ -269,6 +269,16 @@ TEST_F(HostWindow, DeviceSizeAndFocusFollowWhatOtherProgramsDoToTheWindow) {
             (std::vector<std::string>{"Suspend", "Resume"}));
 }
 
+// Task bars that read the icon from the window find the application icon's pictures.
+TEST_F(HostWindow, TheWindowCarriesTheApplicationIcon) {
+  std::string sizes;
+  RunScript({Do([&] {
+    sizes = Capture("xprop -id " + FindZandrelWindow() +
+                    " _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\\n' ' '");
+  })});
+  EXPECT_EQ(sizes, "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) Icon (128 x 128) ");
+}
+
 TEST_F(HostWindow, HiddenCursorStaysHiddenInANewWindow) {
   int cursorBefore = 0, cursorAfter = 0;
   RunScript({Do([&] {

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "tests/host/scripted_joysticks.h"
+
 namespace {
 
 // The framework's arrays, with every button marked as set so untouched entries show.
@@ -156,4 +158,56 @@ TEST(Joystick, PortsOutsideZeroToThreeHaveNoJoystick) {
   EXPECT_EQ(Buttons(out), std::vector<bool>(32, true));
 }
 
+// Which device each port reads: pad A of the pressed buttons below is the one in `slot`.
+int SlotOnPort(ScriptedJoysticks& devices, int port) {
+  for (int slot = 0; slot < ZuJoystickSource::kSlots; ++slot) {
+    if (devices.slots[slot].present) devices.Press(slot, GLFW_GAMEPAD_BUTTON_A, false);
+  }
+  int found = -1;
+  for (int slot = 0; slot < ZuJoystickSource::kSlots; ++slot) {
+    if (!devices.slots[slot].present) continue;
+    devices.Press(slot, 0);
+    ZuJoystickArrays out = FreshArrays();
+    for (int p = 0; p <= port; ++p) {
+      if (!zu_PollJoystick(p, out)) return -2;
+    }
+    if (out.buttons[0]) found = slot;
+    devices.Press(slot, 0, false);
+  }
+  return found;
+}
+
+TEST(JoystickPorts, APadInALaterSlotStillTakesTheFirstPort) {
+  ScriptedJoysticks devices;
+  devices.PlugPad(5);
+  EXPECT_EQ(SlotOnPort(devices, 0), 5);
+  ZuJoystickArrays out = FreshArrays();
+  EXPECT_TRUE(zu_PollJoystick(0, out));
+  EXPECT_FALSE(zu_PollJoystick(1, out));
+}
+
+// Laptops and handheld PCs list their motion sensor as a joystick, often in the first
+// slot; the pads come before it.
+TEST(JoystickPorts, GamepadsComeBeforeOtherJoysticks) {
+  ScriptedJoysticks devices;
+  devices.PlugRawJoystick(0);
+  devices.PlugPad(1);
+  devices.PlugPad(3);
+  EXPECT_EQ(SlotOnPort(devices, 0), 1);
+  EXPECT_EQ(SlotOnPort(devices, 1), 3);
+  EXPECT_EQ(SlotOnPort(devices, 2), 0);
+}
+
+TEST(JoystickPorts, WhenAPadGoesTheOnesAfterItMoveUp) {
+  ScriptedJoysticks devices;
+  devices.PlugPad(0);
+  devices.PlugPad(1);
+  devices.Unplug(0);
+  EXPECT_EQ(SlotOnPort(devices, 0), 1);
+  ZuJoystickArrays out = FreshArrays();
+  ASSERT_TRUE(zu_PollJoystick(0, out));
+  EXPECT_FALSE(zu_PollJoystick(1, out));
+}
+
 }  // namespace
+

@@ -37,7 +37,7 @@ usage=$("$program" --help)
 run help "$program" --help
 expect "--help" 0 "$usage" ""
 [[ "$usage" == "Usage: zandrel [OPTION]..."* ]] || fail "--help does not start with the usage line"
-for option in --fullscreen --windowed "--data DIR" "--state FILE" --help --version; do
+for option in --fullscreen --windowed --couch "--data DIR" "--state FILE" --help --version; do
   grep -q -- "  $option " <<< "$usage" || fail "--help does not list $option"
 done
 run version "$program" --version --fullscreen

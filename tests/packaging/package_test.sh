@@ -48,7 +48,8 @@ id=org.zandrel.Zandrel
 expected=(/usr/games/zandrel /usr/share/games/zandrel/fonts/quillet.png
   /usr/share/games/zandrel/pavo_font.png /usr/share/applications/$id.desktop
   /usr/share/metainfo/$id.metainfo.xml /usr/share/man/man6/zandrel.6.gz
-  /usr/share/doc/zandrel/copyright /usr/share/doc/zandrel/changelog.gz)
+  /usr/share/doc/zandrel/copyright /usr/share/doc/zandrel/changelog.gz
+  /usr/share/doc/zandrel/README)
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done

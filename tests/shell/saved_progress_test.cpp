@@ -203,7 +203,7 @@ TEST_F(SavedProgressTest, DamagedSettingsResetOnlyTheOptions) {
   EXPECT_EQ(app->m_Options[10], 64);
   EXPECT_EQ(app->m_Options[11], 64);
   EXPECT_EQ(app->m_Options[12], 10);
-  EXPECT_EQ(app->m_Options[14], 1);
+  EXPECT_EQ(app->m_Options[14], 64);
   EXPECT_TRUE(app->m_Badges[255]);
   EXPECT_EQ(app->m_Highscores[250], 26000);
 }
@@ -232,7 +232,7 @@ TEST_F(SavedProgressTest, AnEmptyStateKeepsTheDefaultsAndPrintsNothing) {
   EXPECT_EQ(app->m_Options[10], 64);
   EXPECT_EQ(app->m_Options[11], 64);
   EXPECT_EQ(app->m_Options[12], 10);
-  EXPECT_EQ(app->m_Options[14], 1);
+  EXPECT_EQ(app->m_Options[14], 64);
 }
 
 TEST_F(SavedProgressTest, TwentyFivePartsHaveNoSettingsSection) {
@@ -279,14 +279,22 @@ TEST_F(SavedProgressTest, LoadedOptionsAreKeptWithinTheirLimits) {
   EXPECT_EQ(app->m_Options[12], 10);
 }
 
-TEST_F(SavedProgressTest, TheDesktopNeverKeepsAnOverscanBorder) {
+// The desktop draws edge to edge but keeps the border that play from the sofa set, so
+// that switching between the two loses nothing.
+TEST_F(SavedProgressTest, TheDesktopDrawsWithoutTheSofasBorderAndKeepsIt) {
+  zu_Quor_isConsole = 1;
   app->m_Options[14] = 40;
   app->p_Save();
+  zu_Quor_isConsole = 0;
   ClearAndLoad();
   EXPECT_EQ(zu_Quor_overscan, 0);
-  EXPECT_EQ(app->m_Options[14], 1);
+  EXPECT_EQ(app->m_Options[14], 40);
   app->p_Save();
-  EXPECT_EQ(SavedFields()[14], String("1"));
+  EXPECT_EQ(SavedFields()[14], String("40"));
+
+  zu_Quor_isConsole = 1;
+  ClearAndLoad();
+  EXPECT_EQ(zu_Quor_overscan, 40);
 }
 
 TEST_F(SavedProgressTest, ConsoleBuildsTakeTheBorderFromTheOptions) {

@@ -9,6 +9,7 @@
 #include "framework/framework_init.h"
 #include "framework/input.h"
 #include "host/game.h"
+#include "host/joystick.h"
 #include "host/gc.h"
 #include "shell/my_app.h"
 #include "shell/quor.h"
@@ -37,6 +38,12 @@ class ScriptedShellHost : public ZuGame {
     return saveResult;
   }
   void SetUpdateRate(int hertz) override { rate = hertz; }
+  // Joysticks through the host's own joystick layer (a test installs a scripted source).
+  bool padsThroughHostLayer = false;
+  bool PollJoystick(int port, Array<float> joyx, Array<float> joyy, Array<float> joyz,
+                    Array<bool> buttons) override {
+    return padsThroughHostLayer && zu_PollJoystick(port, {joyx, joyy, joyz, buttons});
+  }
 };
 
 class ShellTest : public ::testing::Test {

@@ -20,6 +20,20 @@ constexpr double kMixingSlack = 0.05;
 
 using AudioEnginePlaying = AudioEngineOnWaveFile;
 
+// The program ends with exit() from inside an update; the library, asked to report its
+// errors, must find no device left open.
+TEST(AudioEngineAtExit, TheDeviceIsClosedWhenTheProgramEnds) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        setenv("ALSOFT_LOGLEVEL", "1", 1);
+        ZuAudio* engine = gc_new<ZuAudio>();
+        if (!engine->alcDevice) std::abort();
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "^$");
+}
+
 TEST_F(AudioEnginePlaying, PanToTheRightPutsAllTheSoundInTheRightChannel) {
   ZuSample* tone = Load(Tones().mono16);
   engine->SetPan(0, std::numbers::pi_v<float> / 2);
