@@ -4,6 +4,10 @@
 
 #include <GLFW/glfw3.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace {
 
 constexpr int kMaxAxes = 6;
@@ -83,14 +87,39 @@ void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out)
 }
 #endif
 
+#ifdef __EMSCRIPTEN__
+// Emscripten's GLFW numbers the joysticks by their place in navigator.getGamepads().
+EM_JS(int, zu_browser_IsStandardPad, (int slot), {
+  const pads = navigator.getGamepads ? navigator.getGamepads() : [];
+  return pads[slot] && pads[slot].mapping === 'standard' ? 1 : 0;
+});
+#endif
+
+void zu_StoreStandardPad(const float* axes, int axisCount, const unsigned char* buttons,
+                         int buttonCount, const ZuJoystickArrays& out) {
+  constexpr int kLeftTrigger = 6, kRightTrigger = 7;
+  auto axis = [&](int i) { return axes && i < axisCount ? axes[i] : 0.0f; };
+  auto pressed = [&](int i) { return buttons && i < buttonCount && buttons[i] == GLFW_PRESS; };
+  const float a[kMaxAxes] = {axis(0), -axis(1), pressed(kLeftTrigger) ? 1.0f : 0.0f,
+                             axis(2), -axis(3), pressed(kRightTrigger) ? 1.0f : 0.0f};
+  StoreSticks(a, out);
+  // Slot by slot of ZuPadButton, the standard order's button.
+  static constexpr int kSourceOfSlot[ZU_PAD_BUTTON_COUNT] = {0,  1,  2,  3,  4,  5,  8, 9,
+                                                             14, 12, 15, 13, 10, 11, 16};
+  for (int slot = 0; slot < ZU_PAD_BUTTON_COUNT; ++slot) {
+    Store(out.buttons, slot, pressed(kSourceOfSlot[slot]));
+  }
+}
+
 namespace {
 
 class GlfwJoysticks final : public ZuJoystickSource {
  public:
   bool Present(int slot) override { return glfwJoystickPresent(GLFW_JOYSTICK_1 + slot); }
 #ifdef __EMSCRIPTEN__
-  // Emscripten's GLFW knows no gamepad mappings: in the browser every pad arrives raw.
-  bool IsGamepad(int) override { return false; }
+  // Emscripten's GLFW knows no gamepad mappings and hands on the browser's buttons as they
+  // come: the browser says which pads it lays out in the standard order.
+  bool IsGamepad(int slot) override { return zu_browser_IsStandardPad(slot) != 0; }
   bool GamepadState(int, GLFWgamepadstate*) override { return false; }
 #else
   bool IsGamepad(int slot) override { return glfwJoystickIsGamepad(GLFW_JOYSTICK_1 + slot); }
@@ -147,6 +176,12 @@ bool zu_PollJoystick(int port, const ZuJoystickArrays& out) {
   int buttonCount = 0;
   const float* axes = g_source->Axes(slot, &axisCount);
   const unsigned char* buttons = g_source->Buttons(slot, &buttonCount);
+#ifdef __EMSCRIPTEN__
+  if (g_source->IsGamepad(slot)) {
+    zu_StoreStandardPad(axes, axisCount, buttons, buttonCount, out);
+    return true;
+  }
+#endif
   zu_StoreRawJoystick(axes, axisCount, buttons, buttonCount, out);
   return true;
 }

@@ -45,6 +45,12 @@ void zu_StoreRawJoystick(const float* axes, int axisCount, const unsigned char* 
 // in the ZuPadButton layout. Entries from ZU_PAD_BUTTON_COUNT on are left as they were.
 void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out);
 
+// Stores a reading of a pad a browser lays out in the Gamepad API's standard order (17
+// buttons, 4 axes, the triggers as buttons 6 and 7) in the same layout: sticks with up
+// positive on y, a pulled trigger 1 in joyz, buttons in the ZuPadButton layout.
+void zu_StoreStandardPad(const float* axes, int axisCount, const unsigned char* buttons,
+                         int buttonCount, const ZuJoystickArrays& out);
+
 // Where the readings come from: the window system's joysticks, or a device a test scripts.
 // Slots are the window system's joystick numbers.
 class ZuJoystickSource {
@@ -52,7 +58,8 @@ class ZuJoystickSource {
   static constexpr int kSlots = 16;
   virtual ~ZuJoystickSource() = default;
   virtual bool Present(int slot) = 0;
-  // A pad the window system's gamepad database knows (never in a browser).
+  // A pad the window system's gamepad database knows; in a browser, a pad the browser
+  // lays out in the standard order.
   virtual bool IsGamepad(int slot) = 0;
   // Its reading in the gamepad layout; false when there is none.
   virtual bool GamepadState(int slot, GLFWgamepadstate* state) = 0;

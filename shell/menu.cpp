@@ -18,6 +18,11 @@ constexpr int kFire5 = 14;
 constexpr int kFire6 = 15;
 constexpr int kBack = 99;
 constexpr int kEscapeKey = 27;
+#ifdef __EMSCRIPTEN__
+constexpr bool kPadBackAsks = true;
+#else
+constexpr bool kPadBackAsks = false;
+#endif
 constexpr int kPlayers = 4;
 // Marks a key latch held by the unlock override rather than by a menu action.
 constexpr int kOverrideLatch = 2;
@@ -77,7 +82,8 @@ int c_MyApp::p_MenuUnlockOverride() {
   return 0;
 }
 
-// Back leaves the program from the menu on the desktop; the console asks first.
+// Back leaves the program from the menu on the desktop; the console asks first, and so
+// does a pad's back in a browser, where a player on a sofa may hold nothing but the pad.
 int c_MyApp::p_MenuBack() {
   if (m_KeyLatch != 0 || m_TouchLatch != 0) return 0;
   bool back = false;
@@ -85,7 +91,16 @@ int c_MyApp::p_MenuBack() {
     if (p_PlayKey(kBack, 1, player) != 0) back = true;
   }
   if (zu_Quor_isConsole == 0) {
-    if (back) zuError(String());
+    // Player -1 reads the keys and slots alone: what is left of a back is a pad's.
+    const bool padBack = back && p_PlayKey(kBack, 1, -1) == 0;
+    if (kPadBackAsks && padBack) {
+      m_Platform = 1;
+      m_Mode = 4;
+      m_KeyLatch = 1;
+      m_TouchLatch = 1;
+    } else if (back) {
+      zuError(String());
+    }
     return 0;
   }
   if (back || zu_input_KeyDown(kEscapeKey)) {

@@ -151,6 +151,36 @@ TEST(Gamepad, EachButtonLandsInItsSlot) {
   }
 }
 
+// A browser's standard pad: 4 axes (y down positive), 17 buttons, the triggers 6 and 7.
+TEST(StandardPad, SticksReportUpAsPositiveAndAPulledTriggerAsOne) {
+  ZuJoystickArrays out = FreshArrays();
+  const float axes[] = {-0.5f, -0.75f, 0.25f, 1.0f};
+  auto buttons = Physical(17, {7});
+  zu_StoreStandardPad(axes, 4, buttons.data(), 17, out);
+  EXPECT_EQ(out.joyx[0], -0.5f);
+  EXPECT_EQ(out.joyy[0], 0.75f);
+  EXPECT_EQ(out.joyz[0], 0.0f);
+  EXPECT_EQ(out.joyx[1], 0.25f);
+  EXPECT_EQ(out.joyy[1], -1.0f);
+  EXPECT_EQ(out.joyz[1], 1.0f);
+}
+
+TEST(StandardPad, EachButtonLandsInItsSlotAndTheTriggersInNone) {
+  // Standard button -> slot: back, start and the d-pad sit elsewhere than in a raw reading.
+  const std::pair<int, int> layout[] = {{0, 0},  {1, 1},   {2, 2},   {3, 3},   {4, 4},  {5, 5},
+                                        {6, -1}, {7, -1},  {8, 6},   {9, 7},   {10, 12}, {11, 13},
+                                        {12, 9}, {13, 11}, {14, 8},  {15, 10}, {16, 14}};
+  const float axes[] = {0, 0, 0, 0};
+  for (const auto& [button, slot] : layout) {
+    ZuJoystickArrays out = FreshArrays();
+    auto buttons = Physical(17, {button});
+    zu_StoreStandardPad(axes, 4, buttons.data(), 17, out);
+    std::vector<bool> expected(32, true);
+    for (int i = 0; i < 15; ++i) expected[i] = i == slot;
+    EXPECT_EQ(Buttons(out), expected) << "standard button " << button;
+  }
+}
+
 TEST(Joystick, PortsOutsideZeroToThreeHaveNoJoystick) {
   ZuJoystickArrays out = FreshArrays();
   EXPECT_FALSE(zu_PollJoystick(-1, out));

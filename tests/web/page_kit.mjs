@@ -74,18 +74,22 @@ const CHROMIUM = {
          '--disable-quic', '--no-first-run', '--disable-background-networking',
          '--disable-component-update', '--disable-sync'],
 };
-export function launchChromium() {
-  return chromium.launch(CHROMIUM);
+export function launchChromium(moreArgs = []) {
+  return chromium.launch({ ...CHROMIUM, args: [...CHROMIUM.args, ...moreArgs] });
 }
 // A browser with a profile on disk (what an installed app needs), as one context.
 export function launchProfile(folder, contextOptions) {
   return chromium.launchPersistentContext(folder, { ...CHROMIUM, ...contextOptions });
 }
 
-export async function cornerColour(page) {
+export function cornerColour(page) {
+  return canvasColour(page, 2, 2);
+}
+// The colour shown at (x, y) CSS pixels from the canvas's top left corner, as "rrggbb".
+export async function canvasColour(page, x, y) {
   const box = await page.locator('#canvas').boundingBox();
   const png = await page.screenshot({
-    clip: { x: Math.ceil(box.x) + 2, y: Math.ceil(box.y) + 2, width: 1, height: 1 } });
+    clip: { x: Math.ceil(box.x) + x, y: Math.ceil(box.y) + y, width: 1, height: 1 } });
   return execFileSync('convert', ['png:-', '-format', '%[hex:p{0,0}]', 'info:'], { input: png })
     .toString().trim().toLowerCase();
 }
@@ -107,4 +111,19 @@ export function frames(page, count) {
 export async function awaitReady(page) {
   await page.waitForFunction(() => document.body.dataset.state === 'ready', null,
                              { timeout: 60000 });
+}
+// An init script: every audio context the page makes, and the mouse and key events it sees.
+export function recordAudioContexts() {
+  const Native = window.AudioContext;
+  window.zandrelContexts = [];
+  window.AudioContext = window.webkitAudioContext = class extends Native {
+    constructor(...args) {
+      super(...args);
+      window.zandrelContexts.push(this);
+    }
+  };
+  window.zandrelInputs = [];
+  for (const type of ['mousedown', 'mouseup', 'click', 'keydown']) {
+    addEventListener(type, event => window.zandrelInputs.push(event.type), true);
+  }
 }

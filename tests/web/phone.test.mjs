@@ -13,7 +13,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { siteServer, launchChromium, launchProfile, preparedState, lastTen, SENTINEL, awaitReady, awaitMenu,
-         frames } from './page_kit.mjs';
+         frames, recordAudioContexts } from './page_kit.mjs';
 
 const site = path.resolve(process.env.ZANDREL_SITE || 'build-web/site');
 const here = path.dirname(new URL(import.meta.url).pathname);
@@ -62,22 +62,6 @@ async function startByTap(page, viewport) {
   const box = await page.locator('#canvas').boundingBox();
   assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, viewport.width, viewport.height]);
 }
-// Every audio context the page makes.
-function recordAudioContexts() {
-  const Native = window.AudioContext;
-  window.zandrelContexts = [];
-  window.AudioContext = window.webkitAudioContext = class extends Native {
-    constructor(...args) {
-      super(...args);
-      window.zandrelContexts.push(this);
-    }
-  };
-  window.zandrelInputs = [];
-  for (const type of ['mousedown', 'mouseup', 'click', 'keydown']) {
-    addEventListener(type, event => window.zandrelInputs.push(event.type), true);
-  }
-}
-
 test('a tap is one press at its point, ten fingers keep their own, and a swipe moves no page', async () => {
   const context = await phone(LANDSCAPE);
   const page = await context.newPage();
