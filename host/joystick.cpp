@@ -29,9 +29,6 @@ void StoreSticks(const float (&a)[kMaxAxes], const ZuJoystickArrays& out) {
   Store(out.joyz, 1, a[5]);
 }
 
-// A trigger rests at -1 and is fully pulled at 1.
-float TriggerPull(float axis) { return (axis + 1.0f) * 0.5f; }
-
 }  // namespace
 
 void zu_StoreRawJoystick(const float* axes, int axisCount, const unsigned char* buttons,
@@ -62,6 +59,9 @@ void zu_StoreRawJoystick(const float* axes, int axisCount, const unsigned char* 
 }
 
 #ifndef __EMSCRIPTEN__
+// A trigger rests at -1 and is fully pulled at 1.
+static float TriggerPull(float axis) { return (axis + 1.0f) * 0.5f; }
+
 void zu_StoreGamepad(const GLFWgamepadstate& state, const ZuJoystickArrays& out) {
   const float* axis = state.axes;
   const float a[kMaxAxes] = {axis[GLFW_GAMEPAD_AXIS_LEFT_X],
