@@ -17,7 +17,7 @@ c_MyApp::c_MyApp() {
   gc_assign(m_TouchX, Array<int>(10));
   gc_assign(m_TouchY, Array<int>(10));
   gc_assign(m_Sounds, Array<c_Sound*>(100));
-  gc_assign(m_Tunes, Array<c_Sound*>(8));
+  gc_assign(m_Tunes, Array<c_Sound*>(ZU_TUNE_COUNT));
   gc_assign(m_MenuCards, Array<float>(500));
   gc_assign(m_Player, Array<float>(1012));
   gc_assign(m_Particles, Array<float>(5100));

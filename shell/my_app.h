@@ -91,7 +91,7 @@ class c_MyApp : public c_App {
   int m_TmpG = 0;  // scratch (iCade character, score-line rank index, option box)
   int m_HideHud = 0;  // toggled by F2; hides the score line and the pause button
   int m_Tune = 0;  // music tune playing (a ZuTune), 0 none
-  Array<c_Sound*> m_Tunes;  // [8] the loaded tunes by number, decoded ahead so a change never stalls a frame
+  Array<c_Sound*> m_Tunes;  // [ZU_TUNE_COUNT] the loaded tunes by number, decoded ahead so a change never stalls a frame
   int m_LastUpdateMs = 0;  // time of the last update
   int m_UpdateFps = 0;  // 1000 / update interval
   int m_UpdateFpsAvg = 0;  // smoothed update rate
