@@ -5,7 +5,7 @@
 #   make check     - the unit and game tests of the plain build (no window, no browser)
 #   make web       - builds the page, the program and its data into build-web/site/
 #   make serve-web - serves build-web/site/ on http://127.0.0.1:8000/
-#   make text-heights - the smallest text of each screen, in pixels, at three window sizes
+#   make text-heights - the smallest text of each screen, in pixels, at five window sizes
 # Every build folder is a preset of CMakePresets.json: build (plain), build-asan
 # (sanitizers), build-fuzz (fuzzing), build-web (browser).
 WEB_PORT := 8000
@@ -36,8 +36,8 @@ run: build
 check: build
 	@ctest --preset check
 
-# The shell and every game driven at 640 x 480, 1280 x 800 and 1920 x 1080, normal and in
-# couch mode; each text measured on the screen from the font's capital height.
+# The shell and every game driven at 640 x 480, two phone pages, 1280 x 800 and 1920 x 1080,
+# normal and in couch mode; each text measured from the font's capital height.
 text-heights: build
 	@ZANDREL_TEXT_HEIGHTS=1 build/tests/zandrel_tests --gtest_filter='Windows/TextHeight.*' \
 		--gtest_brief=1 | grep '|'

@@ -206,8 +206,11 @@ TEST_P(TextHeight, EveryScreensTextsAreTallEnough) {
 }
 
 // A couch's television has no 640 x 480 mode; that row is measured for the table only.
+// A phone's page, in CSS pixels: 844 x 390 sideways, and 390 x 520 upright (its frame).
 INSTANTIATE_TEST_SUITE_P(Windows, TextHeight,
                          ::testing::Values(Window{640, 480, false, 9, 0},
+                                           Window{844, 390, false, 9, 0},
+                                           Window{390, 520, false, 9, 0},
                                            Window{1280, 800, false, 9, 12},
                                            Window{1920, 1080, false, 9, 12},
                                            Window{640, 480, true, 0, 0},
