@@ -240,11 +240,11 @@ int c_MyApp::p_InGame() {
     if (m_Paused == 1) p_PauseMenu();
     return 0;
   }
-  // The button honours the touch latch, so a press that was already consumed (by the
-  // game-over banner, for one) does not open the menu.
+  // The button ignores the touch latch: in the games a touch anywhere plays (a jump, a
+  // throw), and the game has taken the touch before the button is asked. A play that is
+  // over has nothing to pause.
   p_Alpha(0.2f);
-  if (p_Button(kIconsImage, 16.0f, 16.0f, kPauseFrame) != 0 && m_Paused == 0 &&
-      m_TouchLatch == 0) {
+  if (p_Button(kIconsImage, 16.0f, 16.0f, kPauseFrame) != 0 && m_Paused == 0 && m_Dead == 0) {
     m_TouchLatch = 1;
     OpenPauseMenu(*this);
   }

@@ -112,13 +112,18 @@ TEST_F(PauseMenuTest, ClickingThePauseButtonOpensTheMenuOnce) {
   EXPECT_EQ(sounds->played.size(), 1u);
 }
 
-TEST_F(PauseMenuTest, AConsumedTouchDoesNotOpenTheMenu) {
+// A game where a touch anywhere plays (Ice's jump) takes the tap before the button sees it.
+TEST_F(PauseMenuTest, ATouchTheGameUsedStillPausesButNotAPlayThatIsOver) {
   app->m_TouchLatch = 1;
   app->m_TouchDown = 1;
   app->m_TouchX[0] = 16;
   app->m_TouchY[0] = 16;
+  app->m_Dead = 1;
   app->p_InGame();
   EXPECT_EQ(app->m_Paused, 0);
+  app->m_Dead = 0;
+  app->p_InGame();
+  EXPECT_EQ(app->m_Paused, 1);
 }
 
 TEST_F(PauseMenuTest, WithTheHudHiddenThereIsNoButtonButEscapeStillPauses) {

@@ -5,7 +5,8 @@
 // still there after a reload. The page installs as an app, plays offline after one visit,
 // and a second build replaces the first one's files whole.
 //
-// Environment: ZANDREL_SITE (the web build folder).
+// Environment: ZANDREL_SITE (the web build folder), ZANDREL_WEB_OUT (where the pictures of
+// the phone's layouts go).
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -16,6 +17,7 @@ import { siteServer, launchChromium, launchProfile, preparedState, lastTen, SENT
          frames, recordAudioContexts } from './page_kit.mjs';
 
 const site = path.resolve(process.env.ZANDREL_SITE || 'build-web/site');
+const out = path.resolve(process.env.ZANDREL_WEB_OUT || path.join(site, 'e2e'));
 const here = path.dirname(new URL(import.meta.url).pathname);
 const LANDSCAPE = { width: 844, height: 390 };
 const PORTRAIT = { width: 390, height: 844 };
@@ -152,10 +154,10 @@ test('by touch alone: sound from the first tap, a game chosen, played with the p
   const cardWidth = Math.floor((screen.w - 140) / 28);
   await press(cdp, page, screen.at(cardWidth * 1.5, screen.h - 40));
   assert.deepEqual(await page.evaluate(() => zandrelContexts.map(c => c.state)), ['running']);
-  const menu = await page.screenshot();
+  const menu = await page.screenshot({ path: path.join(out, 'phone-sideways-menu.png') });
   await press(cdp, page, screen.at(60, screen.h / 2 - 20));
   await page.waitForTimeout(1000);
-  const started = await page.screenshot();
+  const started = await page.screenshot({ path: path.join(out, 'phone-sideways-play.png') });
   assert.ok(!menu.equals(started), 'the tap on the title did not start the game');
 
   // The pad's default place: 64 units from the left and the bottom, arms 32 units out.
@@ -227,12 +229,14 @@ test('the page installs as an app, plays offline after one visit, and a new buil
   try {
     await page.reload();
     await startByTap(page, PORTRAIT);
+    await page.screenshot({ path: path.join(out, 'phone-upright-menu.png') });
     // A play, quit through the pause menu, is saved.
     const screen = await units(page);
     await press(cdp, page, screen.at(screen.w / 2 - 60, screen.h / 2 - 40));
     await page.waitForTimeout(1000);
     await press(cdp, page, screen.at(16, 16));
     await page.waitForTimeout(800);
+    await page.screenshot({ path: path.join(out, 'phone-upright-pause.png') });
     await press(cdp, page, screen.at(screen.w / 2 - 96, Math.trunc(screen.h / 2) - 96));
     await page.waitForFunction(() => Module.savesKept >= 1, null, { timeout: 10000 });
   } finally {
