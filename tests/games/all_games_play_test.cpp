@@ -25,16 +25,10 @@ class AllGamesPlayTest : public GameTest, public testing::WithParamInterface<int
     app->p_StartCurrentGame();
   }
 
-  // One update of play as the shell runs it, drawing into a fresh draw list.
   void PlayOneUpdate(int update) {
     host.millisecs = update * 16;
     busyInput_.Apply(update);
-    input->p_BeginUpdate();
-    app->p_SamplePointer();
-    app->p_UpdateLatches();
-    app->m_DrawCount = 0;
-    app->p_UpdateCurrentGame();
-    input->p_EndUpdate();
+    PlayUpdate();
   }
 
   BusyInput busyInput_{nullptr};

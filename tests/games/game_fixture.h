@@ -36,6 +36,16 @@ class GameTest : public ShellTest {
     sounds->played.clear();
   }
 
+  // One update of play as the shell runs it, drawing into a fresh draw list.
+  void PlayUpdate() {
+    input->p_BeginUpdate();
+    app->p_SamplePointer();
+    app->p_UpdateLatches();
+    app->m_DrawCount = 0;
+    app->p_UpdateCurrentGame();
+    input->p_EndUpdate();
+  }
+
   float& Player(int element) { return app->m_Player[element]; }
   float& Map(int element) { return app->m_Map[element]; }
 

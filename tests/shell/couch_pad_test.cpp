@@ -1,6 +1,7 @@
 // A player with a pad alone, the pad scripted at the host's joystick layer: the whole
 // round in couch mode (start a game, pause and quit it, the options with the overscan
-// bar, the quit confirmation), and a pad pulled out during play.
+// bar, the quit confirmation), the credits and badges boxes on the desktop, and a pad
+// pulled out during play.
 #include <GLFW/glfw3.h>
 
 #include "framework/input.h"
@@ -82,6 +83,43 @@ TEST_F(CouchPad, TheWholeRoundWithThePadAlone) {
   ASSERT_EQ(app->m_Mode, 4);
   EXPECT_EXIT(Tap(GLFW_GAMEPAD_BUTTON_BACK), ::testing::ExitedWithCode(0), "")
       << "back again quits";
+}
+
+TEST_F(CouchPad, CreditsAndBadgesOpenAndCloseWithThePadOnTheDesktop) {
+  Boot(false);
+  pads.PlugPad(kSlot);
+  Updates(2);
+  Tap(GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER);
+  ASSERT_EQ(app->m_CreditsOpen, 1);
+  Updates(30);
+  Tap(GLFW_GAMEPAD_BUTTON_B);
+  EXPECT_EQ(app->m_CreditsOpen, 0);
+  Updates(30);
+
+  // The options' last row, Credits, below Sound, iCade and Screen.
+  Tap(GLFW_GAMEPAD_BUTTON_LEFT_BUMPER);
+  ASSERT_EQ(app->m_OptionsOpen, 1);
+  Updates(32);
+  for (int row = 1; row <= 4; ++row) Tap(GLFW_GAMEPAD_BUTTON_DPAD_DOWN);
+  Tap(GLFW_GAMEPAD_BUTTON_A);
+  ASSERT_EQ(app->m_CreditsOpen, 1);
+  EXPECT_EQ(app->m_OptionsOpen, 0);
+  Updates(30);
+  Tap(GLFW_GAMEPAD_BUTTON_BACK);  // on the desktop back ends the program, but not from a box
+  EXPECT_EQ(app->m_CreditsOpen, 0);
+  Updates(30);
+
+  // Nothing opens the badges box in this build; once open, the pad scrolls and closes it.
+  app->m_BadgesOpen = 1;
+  pads.Press(kSlot, GLFW_GAMEPAD_BUTTON_DPAD_DOWN);
+  Updates(3);
+  pads.Release(kSlot, GLFW_GAMEPAD_BUTTON_DPAD_DOWN);
+  Updates(2);
+  EXPECT_EQ(app->m_BadgeBoxB, -48);
+  Tap(GLFW_GAMEPAD_BUTTON_BACK);
+  EXPECT_EQ(app->m_BadgesOpen, 0);
+  Updates(30);
+  EXPECT_EQ(app->m_Mode, 1);
 }
 
 TEST_F(CouchPad, APadPulledOutDuringPlayPausesAndTheKeyboardResumes) {

@@ -1,7 +1,9 @@
 // The browser build with a pad as the only input, end to end in Debian's Chromium with a
 // scripted navigator.getGamepads: a pad's button starts the page; the page says once that
 // a key or tap turns the sound on, and the first key does; the pad's back in the menu asks
-// before it ends anything, and its A goes back to the menu and starts a game.
+// before it ends anything, and its A goes back to the menu and starts a game; the pad then
+// pauses and quits the game, the game-over banner records it, and back in the menu the pad
+// opens the options, steps the sound row on and closes them, which saves.
 //
 // Environment: ZANDREL_SITE (the web build folder).
 import { test, before, after } from 'node:test';
@@ -9,15 +11,35 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import { siteServer, launchChromium, preparedState, awaitMenu, canvasColour,
-         recordAudioContexts } from './page_kit.mjs';
+         recordAudioContexts, lastTen, GAMES, SENTINEL } from './page_kit.mjs';
 
 const site = path.resolve(process.env.ZANDREL_SITE || 'build-web/site');
 const out = path.resolve(process.env.ZANDREL_WEB_OUT || path.join(site, 'e2e'));
 // The Gamepad API's standard order.
-const A = 0, B = 1, BACK = 8;
+const A = 0, B = 1, LEFT_SHOULDER = 4, BACK = 8, START = 9, DOWN = 13, LEFT = 14;
 // The quit confirmation's test card: its yellow and pink bars at the top of a 640 x 480 canvas.
 const QUIT_CONFIRMATION_BARS = ['ffd93d', 'ff6fb5'];
 const testCardBars = page => Promise.all([canvasColour(page, 140, 40), canvasColour(page, 340, 40)]);
+const rgb = hex => [0, 2, 4].map(i => parseInt(hex.slice(i, i + 2), 16));
+// The pause menu's orange panel, left of its resume button.
+const showsPausePanel = async page => {
+  const [r, , b] = rgb(await canvasColour(page, 200, 220));
+  return r > 170 && b < 80;
+};
+// The game-over banner's yellow band, left of "GAME", over the darkened game.
+const showsBannerBand = async page => {
+  const [r, g, b] = rgb(await canvasColour(page, 100, 216));
+  return r > 110 && g > 110 && b < 70;
+};
+// The options box's brown panel, left of its rows.
+const showsOptionsPanel = async page => {
+  const [r, g, b] = rgb(await canvasColour(page, 70, 300));
+  return r > 100 && r > g + 30 && b < 60;
+};
+async function until(condition, what, milliseconds = 5000) {
+  const deadline = Date.now() + milliseconds;
+  while (!(await condition())) assert.ok(Date.now() < deadline, what);
+}
 // The share of the menu's card row (its bars move a little as the menu slides in and plays)
 // that differs between two pictures of the canvas.
 function cardRowChange(a, b) {
@@ -80,7 +102,7 @@ async function pressPad(cdp, button) {
 const pageState = cdp => quiet(cdp, 'document.body.dataset.state');
 const contextStates = cdp => quiet(cdp, 'zandrelContexts.map(c => c.state)');
 
-test('with a pad alone: started, told how to get sound, back asks, A plays', async () => {
+test('with a pad alone: started, told how to get sound, back asks, plays, quits, options', async () => {
   const context = await browser.newContext({ viewport: { width: 640, height: 540 } });
   await context.addInitScript(recordAudioContexts);
   await context.addInitScript(scriptPad);
@@ -127,6 +149,45 @@ test('with a pad alone: started, told how to get sound, back asks, A plays', asy
   await page.locator('#canvas').screenshot({ path: play });
   assert.ok(cardRowChange(menu, play) > 0.2, 'A did not start a game');
   assert.equal(await pageState(cdp), 'running');
+
+  // Start pauses; left and A quit; the banner grows, the play is recorded, the menu returns.
+  await pressPad(cdp, START);
+  await until(() => showsPausePanel(page), 'start did not pause the game');
+  await page.locator('#canvas').screenshot({ path: path.join(out, 'web-pad-pause.png') });
+  const savesBefore = await quiet(cdp, 'Module.savesKept || 0');
+  await pressPad(cdp, LEFT);
+  await pressPad(cdp, A);
+  await until(() => showsBannerBand(page), 'no game-over banner after quitting');
+  await page.locator('#canvas').screenshot({ path: path.join(out, 'web-pad-game-over.png') });
+  await until(async () => await quiet(cdp, 'Module.savesKept || 0') > savesBefore,
+              'the play was not recorded', 10000);
+  const state = await quiet(cdp, "Module.FS.readFile('/zandrel/.vantorstate', { encoding: 'utf8' })");
+  const played = Array.from({ length: GAMES }, (_, i) => i + 1)
+    .filter(g => lastTen(state, g, 1) === SENTINEL + g);
+  assert.equal(played.length, 1, `not one play recorded: ${state.slice(0, 400)}`);
+  await page.waitForTimeout(2000);  // the banner shrinks away over the menu
+  const back = path.join(out, 'web-pad-back.png');
+  await page.locator('#canvas').screenshot({ path: back });
+  assert.ok(cardRowChange(menu, back) < 0.05, 'the menu did not come back');
+
+  // The left shoulder opens the options; down and A step the sound row from effects and
+  // music on to effects only; back closes them and saves, asking nothing.
+  await pressPad(cdp, LEFT_SHOULDER);
+  await until(() => showsOptionsPanel(page), 'the left shoulder did not open the options');
+  await page.waitForTimeout(600);  // the box acts once it has slid in
+  await pressPad(cdp, DOWN);
+  await pressPad(cdp, A);
+  await page.locator('#canvas').screenshot({ path: path.join(out, 'web-pad-options.png') });
+  const savesInMenu = await quiet(cdp, 'Module.savesKept');
+  await pressPad(cdp, BACK);
+  await until(async () => await quiet(cdp, 'Module.savesKept') > savesInMenu,
+              'closing the options did not save');
+  const options = (await quiet(cdp, "Module.FS.readFile('/zandrel/.vantorstate', { encoding: 'utf8' })"))
+    .split('|');
+  assert.equal(options[5], '2', 'the sound row did not step on to effects only');
+  await page.waitForTimeout(800);
+  assert.equal(await showsOptionsPanel(page), false, 'the options did not close');
+  assert.notDeepEqual(await testCardBars(page), QUIT_CONFIRMATION_BARS, 'back from the options asked to quit');
 
   const soundNotices = (await page.evaluate(() => zandrelNotices)).filter(text => /sound/.test(text));
   assert.equal(soundNotices.length, 1, 'the sound notice was not said exactly once');
