@@ -17,7 +17,7 @@ test_packages=(
   xvfb xauth xdotool x11-utils imagemagick sox
   openal-info
   dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db pngquant
-  emscripten node-acorn chromium nodejs
+  emscripten node-acorn chromium nodejs optipng
   clang libclang-rt-14-dev
 )
 case $group in

@@ -1,8 +1,9 @@
 // The batch on WebGL 1: one vertex buffer the batch is streamed into, one index buffer of
 // the quad table, and one vertex shader with two fragment shaders that do what the desktop's
 // fixed-function pipeline does with the same vertices (colour times texel, or colour alone).
-// Emscripten's emulation of the fixed-function GL costs a phone's CPU most of a frame; this
-// path costs little.
+// The textured one also draws the untextured quads a batch mixes in (see
+// zu_graphics_kMixedQuadBatches). Emscripten's emulation of the fixed-function GL costs a
+// phone's CPU most of a frame; this path costs little.
 #include <GLES2/gl2.h>
 
 #include <cstddef>
@@ -23,11 +24,13 @@ attribute vec2 texCoord;
 attribute vec4 colour;
 varying vec2 v_texCoord;
 varying vec4 v_colour;
+varying float v_untextured;
 void main() {
   gl_Position = projection * vec4(position, 0.0, 1.0);
   gl_PointSize = 1.0;
   v_texCoord = texCoord;
   v_colour = colour;
+  v_untextured = step(texCoord.x, -32768.0);  // 1 for zu_graphics_kUntexturedU
 }
 )";
 
@@ -38,8 +41,10 @@ precision mediump float;
 uniform sampler2D picture;
 varying vec2 v_texCoord;
 varying vec4 v_colour;
+varying float v_untextured;
 void main() {
-  gl_FragColor = v_colour * texture2D(picture, v_texCoord);
+  // An untextured vertex's texel counts as white.
+  gl_FragColor = v_colour * max(texture2D(picture, v_texCoord), vec4(v_untextured));
 }
 )";
 
@@ -63,6 +68,7 @@ struct Pipeline {
   Program plain;
   GLuint vertexBuffer = 0;
   GLuint indexBuffer = 0;
+  int width = 0, height = 0;  // the projection's
 };
 Pipeline pipeline;
 
@@ -98,6 +104,7 @@ Program LinkedProgram(const char* fragmentSource) {
 }
 
 void MakePipeline(const uint16_t* quadIndices, int quadIndexCount) {
+  pipeline = Pipeline{};
   pipeline.graphicsSeq = glfwGraphicsSeq;
   pipeline.textured = LinkedProgram(kTexturedFragmentShader);
   pipeline.plain = LinkedProgram(kPlainFragmentShader);
@@ -108,15 +115,9 @@ void MakePipeline(const uint16_t* quadIndices, int quadIndexCount) {
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, pipeline.indexBuffer);
   glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(uint16_t) * quadIndexCount, quadIndices,
                GL_STATIC_DRAW);
-}
-
-}  // namespace
-
-void zu_graphics_BeginBatches(int width, int height, const ZuVertex*,
-                              const uint16_t* quadIndices, int quadIndexCount) {
-  if (pipeline.graphicsSeq != glfwGraphicsSeq) MakePipeline(quadIndices, quadIndexCount);
   glBindBuffer(GL_ARRAY_BUFFER, pipeline.vertexBuffer);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, pipeline.indexBuffer);
+  glBufferData(GL_ARRAY_BUFFER, sizeof(ZuVertex) * ZuGraphics::kBatchVertices, nullptr,
+               GL_STREAM_DRAW);
   glEnableVertexAttribArray(kPosition);
   glEnableVertexAttribArray(kTexCoord);
   glEnableVertexAttribArray(kColour);
@@ -127,6 +128,18 @@ void zu_graphics_BeginBatches(int width, int height, const ZuVertex*,
                         reinterpret_cast<const void*>(offsetof(ZuVertex, u)));
   glVertexAttribPointer(kColour, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                         reinterpret_cast<const void*>(offsetof(ZuVertex, color)));
+}
+
+}  // namespace
+
+// Nothing else in the program binds buffers or sets vertex attributes, so they stay as the
+// pipeline left them; only a new window size changes the projection.
+void zu_graphics_BeginBatches(int width, int height, const ZuVertex*,
+                              const uint16_t* quadIndices, int quadIndexCount) {
+  if (pipeline.graphicsSeq != glfwGraphicsSeq) MakePipeline(quadIndices, quadIndexCount);
+  if (width == pipeline.width && height == pipeline.height) return;
+  pipeline.width = width;
+  pipeline.height = height;
   // The orthographic projection of left 0, right width, bottom height, top 0, near -1,
   // far 1, column by column.
   const float w = static_cast<float>(width), h = static_cast<float>(height);
@@ -142,11 +155,12 @@ void zu_graphics_UseTexture(bool textured) {
   glUseProgram(textured ? pipeline.textured.name : pipeline.plain.name);
 }
 
-// Fresh storage for every batch: rewriting storage that an earlier draw of the frame still
-// reads would make the GL wait for that draw (or copy behind the scenes).
+// Every batch rewrites the start of one buffer a full batch long: in Chromium this costs the
+// page's main thread a third of what fresh storage a batch (bufferData) does, and a buffer an
+// earlier draw still reads is the GPU process's concern, not the page's.
 void zu_graphics_SendVertices(const ZuVertex* vertices, int count) {
-  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(sizeof(ZuVertex)) * count, vertices,
-               GL_STREAM_DRAW);
+  glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(sizeof(ZuVertex)) * count,
+                  vertices);
 }
 
 void zu_graphics_DrawQuads(const uint16_t*, int indexCount) {

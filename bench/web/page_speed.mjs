@@ -93,7 +93,11 @@ async function openGame(n) {
 }
 
 const firstMenuMs = await openMenu();
-console.log(JSON.stringify({ downloadBytes: server.served, firstMenuMs }));
+// The download, each file once, and its largest parts.
+const sentBytes = name => server.sent.get(path.join(site, name)) || 0;
+console.log(JSON.stringify({ downloadBytes: server.downloadBytes(), dataBytes: sentBytes('zandrel.data'),
+                             wasmBytes: sentBytes('zandrel.wasm'), jsBytes: sentBytes('zandrel.js'),
+                             firstMenuMs }));
 if (scan) {
   for (let n = 1; n <= 26; n++) {
     await openGame(n);

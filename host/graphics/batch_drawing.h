@@ -7,6 +7,18 @@
 
 struct ZuVertex;
 
+// Where the GL tells an untextured quad from a textured one by its texture coordinates,
+// untextured quads join the batch of the textured quads around them instead of breaking it
+// (a menu that puts rectangles between sprites costs one draw, not dozens). The browser's
+// shader shows a vertex whose u is zu_graphics_kUntexturedU in its colour alone; the
+// desktop's fixed-function GL textures a whole batch or none of it.
+#ifdef __EMSCRIPTEN__
+constexpr bool zu_graphics_kMixedQuadBatches = true;
+#else
+constexpr bool zu_graphics_kMixedQuadBatches = false;
+#endif
+constexpr float zu_graphics_kUntexturedU = -65536.0f;
+
 // Window pixels as coordinates (origin top left, y down) over a width × height viewport,
 // and the arrays of `vertices` as the source of the frame's draws. `quadIndices` is the
 // renderer's table of two triangles a quad; it does not change.

@@ -13,6 +13,7 @@
 
 #include "host/array.h"
 #include "host/gc.h"
+#include "host/graphics/batch_drawing.h"
 #include "host/graphics/colour.h"
 #include "host/graphics/surface.h"
 #include "host/string.h"
@@ -187,15 +188,30 @@ class ZuGraphics : public Object {
   }
   ZuVertex* Begin(int kind, int count, ZuSurface* surface, bool blended) {
     if (kind < 1 || count < 1 || count > kBatchVertices) return nullptr;
-    if (kind != batchKind || surface != batchSurface || batchCount + count > kBatchVertices) {
+    if (!Joins(kind, surface) || batchCount + count > kBatchVertices) {
       StartBatch(kind, surface);
+    } else if (surface) {
+      batchSurface = surface;  // a texture for untextured quads, which stay untextured
     }
     // Colour never breaks a batch: one vertex that needs blending makes the whole batch
     // blended.
     batchBlended = batchBlended || blended;
     ZuVertex* first = vertexBuffer + batchCount;
     batchCount += count;
+    if constexpr (zu_graphics_kMixedQuadBatches) {
+      if (!surface) {
+        for (int i = 0; i < count; ++i) first[i].u = zu_graphics_kUntexturedU;
+      }
+    }
     return first;
+  }
+  // Whether vertices of `kind` textured by `surface` can go into the pending batch: the
+  // same kind and surface, or quads where untextured ones may mix with one texture's.
+  bool Joins(int kind, ZuSurface* surface) {
+    if (kind != batchKind) return false;
+    if (surface == batchSurface) return true;
+    if (!zu_graphics_kMixedQuadBatches || kind != ZU_BATCH_QUADS || batchCount == 0) return false;
+    return !surface || !batchSurface;
   }
   // Room for one quad textured by `surface`. A quad of the surface the batch is drawing,
   // the common case, takes no call: the texture was prepared when the batch began. The

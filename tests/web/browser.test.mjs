@@ -129,7 +129,7 @@ test('the page downloads, starts on a key with sound, matches the desktop, plays
   const startedAt = Date.now();
   await page.goto(url);
   await awaitReady(page);
-  measured.downloadBytes = server.served;
+  measured.downloadBytes = server.downloadBytes();
   measured.wasmBytes = fs.statSync(path.join(site, 'zandrel.wasm')).size;
   measured.dataBytes = fs.statSync(path.join(site, 'zandrel.data')).size;
 

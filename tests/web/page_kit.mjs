@@ -37,11 +37,12 @@ export function lastTen(state, game, j) {
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
                 '.data': 'application/octet-stream', '.png': 'image/png',
                 '.webmanifest': 'application/manifest+json' };
-// Serves a site folder, counting what it sends; `site` and `offline` may change between
-// requests (a second build, the network gone).
+// Serves a site folder, noting each file it sends with its size (a file sent again, as to
+// the service worker that caches what the page loaded, is one download); `site` and
+// `offline` may change between requests (a second build, the network gone).
 export function siteServer(site) {
   const server = {
-    site, offline: false, served: 0,
+    site, offline: false, sent: new Map(),
     http: http.createServer((request, response) => {
       if (server.offline) {
         request.socket.destroy();
@@ -54,11 +55,14 @@ export function siteServer(site) {
         return;
       }
       const body = fs.readFileSync(file);
-      server.served += body.length;
+      server.sent.set(file, body.length);
       response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
                                 'Cache-Control': 'no-store' });
       response.end(body);
     }),
+    downloadBytes() {
+      return [...server.sent.values()].reduce((sum, bytes) => sum + bytes, 0);
+    },
     async listen() {
       await new Promise(resolve => server.http.listen(0, '127.0.0.1', resolve));
       return `http://127.0.0.1:${server.http.address().port}/`;
