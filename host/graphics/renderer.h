@@ -207,7 +207,7 @@ class ZuGraphics : public Object {
   }
   // Whether vertices of `kind` textured by `surface` can go into the pending batch: the
   // same kind and surface, or quads where untextured ones may mix with one texture's.
-  bool Joins(int kind, ZuSurface* surface) {
+  bool Joins(int kind, ZuSurface* surface) const {
     if (kind != batchKind) return false;
     if (surface == batchSurface) return true;
     if (!zu_graphics_kMixedQuadBatches || kind != ZU_BATCH_QUADS || batchCount == 0) return false;

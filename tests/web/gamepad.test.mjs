@@ -11,7 +11,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import { siteServer, launchChromium, preparedState, awaitMenu, canvasColour,
-         recordAudioContexts, lastTen, GAMES, SENTINEL } from './page_kit.mjs';
+         recordAudioContexts, lastTen, GAMES, SENTINEL, until } from './page_kit.mjs';
 
 const site = path.resolve(process.env.ZANDREL_SITE || 'build-web/site');
 const out = path.resolve(process.env.ZANDREL_WEB_OUT || path.join(site, 'e2e'));
@@ -36,10 +36,6 @@ const showsOptionsPanel = async page => {
   const [r, g, b] = rgb(await canvasColour(page, 70, 300));
   return r > 100 && r > g + 30 && b < 60;
 };
-async function until(condition, what, milliseconds = 5000) {
-  const deadline = Date.now() + milliseconds;
-  while (!(await condition())) assert.ok(Date.now() < deadline, what);
-}
 // The share of the menu's card row (its bars move a little as the menu slides in and plays)
 // that differs between two pictures of the canvas.
 function cardRowChange(a, b) {

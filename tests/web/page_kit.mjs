@@ -99,11 +99,14 @@ export async function canvasColour(page, x, y) {
 }
 // After the start the canvas shows black until the first update, then the loading screen
 // for 38 updates, then the menu.
-export async function awaitMenu(page) {
-  const deadline = Date.now() + 30000;
-  while (['000000', LOADING_FILL].includes(await cornerColour(page))) {
-    assert.ok(Date.now() < deadline, 'the menu did not appear');
-  }
+export function awaitMenu(page) {
+  return until(async () => !['000000', LOADING_FILL].includes(await cornerColour(page)),
+               'the menu did not appear', 30000);
+}
+// Asks `condition` again and again until it holds; fails with `what` once the time is up.
+export async function until(condition, what, milliseconds = 5000) {
+  const deadline = Date.now() + milliseconds;
+  while (!(await condition())) assert.ok(Date.now() < deadline, what);
 }
 // Waits until the page has shown `count` more frames.
 export function frames(page, count) {
